@@ -1,0 +1,124 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "binding/node.h"
+
+struct _xmlDoc;
+
+namespace binding {
+
+// Fixed for every document of the system.
+struct DocumentOptions {
+  bool doNodeAutoCreate = true;
+  bool doAttrNull = true;
+  bool doAutoPrefix = true;
+  bool doNamespaceDecl = true;
+  bool doNodeAutoIndent = false;
+  bool doAutoSave = false;
+  std::string NodeIndentStr = "  ";
+  std::string PrefixBase = "NS";
+};
+
+// How files are parsed: synchronously, never validated, never resolving anything external, and
+// dropping whitespace-only text between elements.
+struct ParseOptions {
+  bool poResolveExternals = false;
+  bool poValidateOnParse = false;
+  bool poPreserveWhiteSpace = false;
+  bool poAsyncLoad = false;
+};
+
+// One XML document. It owns its DOM and every node object made over it; any handle to one of
+// those nodes keeps the document alive.
+class TXMLDocument : public std::enable_shared_from_this<TXMLDocument> {
+  struct Key {};
+
+ public:
+  TXMLDocument(Key, _xmlDoc* dom, std::filesystem::path fileName, bool hasDeclaration);
+  ~TXMLDocument();
+  TXMLDocument(const TXMLDocument&) = delete;
+  TXMLDocument& operator=(const TXMLDocument&) = delete;
+
+  const DocumentOptions& Options() const { return options_; }
+  const struct ParseOptions& Parsing() const { return parseOptions_; }
+  const std::filesystem::path& FileName() const { return fileName_; }
+
+  // The node of the document itself; its registered child types are the root bindings.
+  std::shared_ptr<TXMLNode> DocumentNode();
+  // The last element child of the document, or none.
+  std::shared_ptr<TXMLNode> DocumentElement();
+
+  // The XML declaration's fields; an empty value is left out of the declaration.
+  std::string Version() const;
+  std::string Encoding() const;
+  std::string Standalone() const;
+  void SetVersion(std::string_view version);
+  void SetEncoding(std::string_view encoding);
+  void SetStandalone(std::string_view standalone);
+
+  // The bytes SaveToFile writes: the document in its declaration's encoding, unformatted.
+  std::string XmlBytes() const;
+  // Replaces the file atomically; a failure leaves any existing file as it was.
+  void SaveToFile(const std::filesystem::path& path) const;
+
+  // Records a root binding and returns the document element as it wraps, creating the element
+  // when the document has none.
+  std::shared_ptr<TXMLNode> BindRoot(std::string_view tag, std::string_view ns, NodeFactory type);
+
+  // Made by NewDocument, OpenDocument and ParseDocument only.
+  static std::shared_ptr<TXMLDocument> Adopt(_xmlDoc* dom, std::filesystem::path fileName,
+                                             bool hasDeclaration);
+
+ private:
+  friend class TXMLNode;
+  friend class TXMLNodeCollection;
+
+  TXMLNode* Own(std::unique_ptr<TXMLNode> node);
+  void KeepDetached(_xmlNode* node) { detached_.push_back(node); }
+  TXMLNode* DocumentNodeObject();
+
+  _xmlDoc* dom_;
+  std::filesystem::path fileName_;
+  bool hasDeclaration_;
+  DocumentOptions options_;
+  struct ParseOptions parseOptions_;
+  std::vector<std::unique_ptr<TXMLNode>> nodes_;
+  std::vector<_xmlNode*> detached_;  // removed subtrees, freed with the document
+  TXMLNode* documentNode_ = nullptr;
+};
+
+// A new, empty document whose declaration has that version.
+std::shared_ptr<TXMLDocument> NewDocument(std::string_view version);
+// Parses a file. Fails with a parse error when it cannot be read or is not well-formed.
+std::shared_ptr<TXMLDocument> OpenDocument(const std::filesystem::path& path);
+// Parses bytes held in memory, as OpenDocument parses a file's.
+std::shared_ptr<TXMLDocument> ParseDocument(std::string_view bytes);
+
+// The document element bound as `Root`; fails with "Interface not supported" when it has another
+// name or namespace.
+template <class Root>
+std::shared_ptr<Root> BindDocument(const std::shared_ptr<TXMLDocument>& document,
+                                   std::string_view tag, std::string_view ns) {
+  std::shared_ptr<TXMLNode> root = document->BindRoot(tag, ns, &MakeNode<Root>);
+  auto* bound = dynamic_cast<Root*>(root.get());
+  if (!bound) throw InterfaceError();
+  return std::shared_ptr<Root>(root, bound);
+}
+
+// The entry functions of a document type: New<Root>() and Open<Root>(path).
+template <class Root>
+std::shared_ptr<Root> NewBoundDocument(std::string_view tag, std::string_view ns) {
+  return BindDocument<Root>(NewDocument("1.0"), tag, ns);
+}
+template <class Root>
+std::shared_ptr<Root> OpenBoundDocument(const std::filesystem::path& path, std::string_view tag,
+                                        std::string_view ns) {
+  return BindDocument<Root>(OpenDocument(path), tag, ns);
+}
+
+}  // namespace binding

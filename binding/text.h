@@ -1,0 +1,24 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace binding {
+
+// The DOM holds UTF-8. Programs hand the layer either wide text (UTF-16) or 8-bit text in the
+// user's code page, which is UTF-8 on Linux and macOS and the ANSI code page on Windows.
+
+std::u16string Utf8ToUtf16(std::string_view utf8);
+// Unpaired surrogates become U+FFFD.
+std::string Utf16ToUtf8(std::u16string_view utf16);
+// Invalid UTF-8 sequences become U+FFFD, so the DOM never holds broken text.
+std::string ValidUtf8(std::string_view bytes);
+
+std::string Local8BitToUtf8(std::string_view local);
+std::string Utf8ToLocal8Bit(std::string_view utf8);
+
+// A path given as 8-bit text in the user's code page.
+inline std::filesystem::path Local8BitPath(const std::string& path) { return path; }
+
+}  // namespace binding

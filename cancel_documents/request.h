@@ -1,0 +1,37 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "binding/binding.h"
+#include "cancel_documents/namespaces.h"
+#include "cancel_documents/pedido_types.h"
+
+// The cancellation request "CancelarNfseEnvio".
+namespace cancel_documents::request {
+
+// The signature set of the request's bindings.
+struct Signatures {};
+
+using TXMLTcIdentificacaoNfse_tipos = tipos::TXMLTcIdentificacaoNfse_tipos;
+using TXMLTcInfPedidoCancelamento_tipos = tipos::TXMLTcInfPedidoCancelamento_tipos;
+using TXMLTcPedidoCancelamento_tipos = tipos::TcPedidoCancelamento<Signatures>;
+
+class TXMLCancelarNfseEnvio : public binding::TXMLNode {
+ public:
+  explicit TXMLCancelarNfseEnvio(const binding::NodeInit& init) : TXMLNode(init) {
+    Register<TXMLTcPedidoCancelamento_tipos>("Pedido");
+  }
+
+  std::shared_ptr<TXMLTcPedidoCancelamento_tipos> Pedido() {
+    return Child<TXMLTcPedidoCancelamento_tipos>("Pedido");
+  }
+};
+
+// A new request document holding only its root element.
+std::shared_ptr<TXMLCancelarNfseEnvio> NewCancelarNfseEnvio();
+// Parses a request file (path in 8-bit text); fails unless its root is "CancelarNfseEnvio" in
+// the request namespace.
+std::shared_ptr<TXMLCancelarNfseEnvio> OpenCancelarNfseEnvio(const std::string& path);
+
+}  // namespace cancel_documents::request
