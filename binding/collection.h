@@ -94,17 +94,17 @@ class TXMLItemCollection : public TXMLNodeCollection {
 };
 
 // A collection of plain child elements holding text: 8-bit (std::string) or wide (std::u16string).
-template <class Text>
+template <class TextType>
 class TXMLTextList : public TXMLNodeCollection {
  public:
   using TXMLNodeCollection::TXMLNodeCollection;
 
-  std::shared_ptr<TXMLNode> AddItem(const Text& text) { return AddTextItem(text); }
-  std::shared_ptr<TXMLNode> InsertItem(std::int32_t position, const Text& text) {
+  std::shared_ptr<TXMLNode> AddItem(const TextType& text) { return AddTextItem(text); }
+  std::shared_ptr<TXMLNode> InsertItem(std::int32_t position, const TextType& text) {
     return InsertTextItem(position, text);
   }
   // Fails on an item without text.
-  Text ItemAt(std::int32_t index) { return ItemValue<Text>(index); }
+  TextType ItemAt(std::int32_t index) { return ItemValue<TextType>(index); }
 };
 
 }  // namespace binding

@@ -33,6 +33,7 @@ IndexError::IndexError(std::int64_t index)
 
 InterfaceError::InterfaceError() : Error("Interface not supported") {}
 
-NotFoundError::NotFoundError(std::string_view name) : Error(Format("Node \"%s\" not found", name)) {}
+NotFoundError::NotFoundError(std::string_view name)
+    : Error(Format("Node \"%s\" not found", name)) {}
 
 }  // namespace binding

@@ -58,7 +58,7 @@ class TXMLNode {
   std::string LocalName() const;
   std::string Prefix() const;
   std::string NamespaceURI() const;
-  std::shared_ptr<TXMLNode> ParentNode() const;     // none for attributes and removed items
+  std::shared_ptr<TXMLNode> ParentNode() const;  // none for attributes and removed items
   TXMLNodeCollection* Collection() const { return collection_; }  // the one it is an item of
   std::vector<std::shared_ptr<TXMLNode>> ChildNodes();
   std::vector<std::shared_ptr<TXMLNode>> AttributeNodes();

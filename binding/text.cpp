@@ -118,8 +118,8 @@ std::string ValidUtf8(std::string_view bytes) {
 
 std::string Local8BitToUtf8(std::string_view local) {
   if (local.empty()) return {};
-  const int n = MultiByteToWideChar(CP_ACP, 0, local.data(), static_cast<int>(local.size()),
-                                    nullptr, 0);
+  const int n =
+      MultiByteToWideChar(CP_ACP, 0, local.data(), static_cast<int>(local.size()), nullptr, 0);
   std::u16string wide(static_cast<std::size_t>(n), u'\0');
   MultiByteToWideChar(CP_ACP, 0, local.data(), static_cast<int>(local.size()),
                       reinterpret_cast<wchar_t*>(wide.data()), n);
@@ -133,8 +133,7 @@ std::string Utf8ToLocal8Bit(std::string_view utf8) {
   const int n = WideCharToMultiByte(CP_ACP, 0, w, static_cast<int>(wide.size()), nullptr, 0,
                                     nullptr, nullptr);
   std::string out(static_cast<std::size_t>(n), '\0');
-  WideCharToMultiByte(CP_ACP, 0, w, static_cast<int>(wide.size()), out.data(), n, nullptr,
-                      nullptr);
+  WideCharToMultiByte(CP_ACP, 0, w, static_cast<int>(wide.size()), out.data(), n, nullptr, nullptr);
   return out;
 }
 

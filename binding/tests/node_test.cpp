@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include "binding/tests/fixtures.h"
+
+namespace binding::testing_types {
+namespace {
+
+TEST(ChildLookup, ReadingAnAbsentTextCreatesItOnceAtTheEnd) {
+  auto root = Parse(R"(<Root xmlns="urn:test:a"><Leaf><Other>x</Other></Leaf></Root>)");
+  auto leaf = root->LeafChild();
+  EXPECT_EQ(leaf->Cnpj(), "");
+  EXPECT_EQ(leaf->Cnpj(), "");
+  EXPECT_EQ(Body(root),
+            R"(<Root xmlns="urn:test:a"><Leaf><Other>x</Other><Cnpj></Cnpj></Leaf></Root>)");
+}
+
+TEST(ChildLookup, TypedReadOfAnAbsentElementFailsAndLeavesItCreated) {
+  auto root = Parse(R"(<Root xmlns="urn:test:a"><Leaf/></Root>)");
+  EXPECT_THROW(root->LeafChild()->Numero(), ConversionError);
+  EXPECT_EQ(Body(root), R"(<Root xmlns="urn:test:a"><Leaf><Numero></Numero></Leaf></Root>)");
+  root->LeafChild()->SetNumero(12);
+  EXPECT_EQ(root->LeafChild()->Numero(), 12u);
+}
+
+TEST(ChildLookup, ChildInAnotherNamespaceIsNotFound) {
+  auto root = Parse(
+      R"(<Root xmlns="urn:test:a"><b:Leaf xmlns:b="urn:test:b"><Cnpj>1</Cnpj></b:Leaf></Root>)");
+  auto leaf = root->LeafChild();
+  EXPECT_EQ(leaf->NamespaceURI(), kNs);
+  EXPECT_EQ(leaf->Cnpj(), "");
+  EXPECT_EQ(root->ChildNodes().size(), 2u);
+}
+
+TEST(ChildLookup, NamespaceComparesWithoutLetterCaseAndAnyPrefixMatches) {
+  auto root = BindDocument<Root>(
+      ParseDocument(R"(<p:Root xmlns:p="URN:TEST:A"><p:Leaf><p:Cnpj>7</p:Cnpj></p:Leaf></p:Root>)"),
+      "Root", kNs);
+  EXPECT_EQ(root->LeafChild()->Cnpj(), "7");
+}
+
+TEST(ChildLookup, CreatedChildTakesTheParentsPrefixWithoutDeclaration) {
+  auto root = BindDocument<Root>(ParseDocument(R"(<p:Root xmlns:p="urn:test:a"/>)"), "Root", kNs);
+  root->LeafChild()->SetCnpj("1");
+  EXPECT_EQ(Body(root),
+            R"(<p:Root xmlns:p="urn:test:a"><p:Leaf><p:Cnpj>1</p:Cnpj></p:Leaf></p:Root>)");
+}
+
+TEST(ChildLookup, PrefixedTagNameUsesTheDeclarationOfItsPrefix) {
+  auto root = Parse(R"(<Root xmlns="urn:test:a" xmlns:d="urn:test:b"/>)");
+  auto signature = root->ChildElement("d:Signature");
+  EXPECT_EQ(signature->NamespaceURI(), kOtherNs);
+  EXPECT_EQ(signature->NodeName(), "d:Signature");
+  auto undeclared = root->ChildElement("x:Thing");
+  EXPECT_EQ(undeclared->NamespaceURI(), "");
+  EXPECT_EQ(undeclared->NodeName(), "x:Thing");
+}
+
+TEST(ChildLookup, ParentWithoutNamespaceFindsChildrenOfAnyNamespace) {
+  auto doc = ParseDocument(R"(<Top><Leaf xmlns="urn:test:b"><Cnpj>9</Cnpj></Leaf></Top>)");
+  auto top = doc->DocumentElement();
+  EXPECT_EQ(top->ChildElement("Leaf")->ElementText("Cnpj"), "9");
+}
+
+TEST(ChildLookup, DocumentNodeCreatesOnlyAMissingDocumentElement) {
+  auto doc = ParseDocument("<Root/>");
+  try {
+    doc->DocumentNode()->ChildElement("Other");
+    FAIL();
+  } catch (const NotFoundError& e) {
+    EXPECT_STREQ(e.what(), "Node \"Other\" not found");
+  }
+  auto empty = NewDocument("1.0");
+  EXPECT_EQ(empty->DocumentNode()->ChildElement("Made")->NodeName(), "Made");
+}
+
+TEST(ElementText, OnlyASingleTextOrCdataChildReads) {
+  auto root = Parse(
+      R"(<Root xmlns="urn:test:a"><A>  spaced  </A><B><![CDATA[<raw>]]></B><C><D/></C><E>x<!--c--></E></Root>)");
+  EXPECT_EQ(root->ElementText("A"), "  spaced  ");
+  EXPECT_EQ(root->ElementText("B"), "<raw>");
+  root->SetElementValue("B", "new");
+  EXPECT_EQ(Body(root).find("<B><![CDATA[new]]></B>") != std::string::npos, true);
+  for (const char* tag : {"C", "E"}) {
+    try {
+      root->ElementText(tag);
+      FAIL() << tag;
+    } catch (const Error& e) {
+      EXPECT_STREQ(e.what(), "Element does not contain a single text node");
+    }
+    EXPECT_THROW(root->SetElementValue(tag, "x"), Error);
+  }
+}
+
+TEST(ElementText, EntityReferencesAreNeverExpanded) {
+  auto root = Parse(
+      R"(<!DOCTYPE Root [<!ENTITY e "big">]><Root xmlns="urn:test:a"><A>&e;</A><B>&amp;</B></Root>)");
+  EXPECT_THROW(root->ElementText("A"), Error);
+  EXPECT_EQ(root->ElementText("B"), "&");
+}
+
+TEST(ElementText, WritesEscapeMarkupAndTwoWritesLeaveOneElement) {
+  auto root = Parse(R"(<Root xmlns="urn:test:a"/>)");
+  root->LeafChild()->SetCnpj("a<b&c");
+  root->LeafChild()->SetCnpj("second <");
+  EXPECT_EQ(Body(root), R"(<Root xmlns="urn:test:a"><Leaf><Cnpj>second &lt;</Cnpj></Leaf></Root>)");
+}
+
+TEST(Attributes, AbsentAttributeIsCreatedEmptyAndWritesReplace) {
+  auto root = Parse(R"(<Root xmlns="urn:test:a"><Leaf x:Id="q" xmlns:x="urn:x"/></Root>)");
+  auto leaf = root->LeafChild();
+  EXPECT_EQ(leaf->Id(), "q");  // local name, any namespace
+  auto plain = Parse(R"(<Root xmlns="urn:test:a"><Leaf/></Root>)")->LeafChild();
+  EXPECT_EQ(plain->Id(), "");
+  EXPECT_EQ(Body(plain), R"(<Root xmlns="urn:test:a"><Leaf Id=""/></Root>)");
+  plain->SetId("1");
+  plain->SetId("2");
+  EXPECT_EQ(plain->Id(), "2");
+  EXPECT_EQ(plain->AttributeNodes().size(), 1u);
+}
+
+TEST(Registration, ChildIsBoundOnlyWhenNameAndNamespaceMatch) {
+  auto root = Parse(R"(<Root xmlns="urn:test:a"><Leaf/><Leaf xmlns="urn:test:b"/><Other/></Root>)");
+  const auto children = root->ChildNodes();
+  ASSERT_EQ(children.size(), 3u);
+  EXPECT_NE(dynamic_cast<Leaf*>(children[0].get()), nullptr);
+  EXPECT_EQ(dynamic_cast<Leaf*>(children[1].get()), nullptr);
+  EXPECT_EQ(dynamic_cast<Leaf*>(children[2].get()), nullptr);
+  EXPECT_EQ(children[0], root->LeafChild());  // one node object per DOM node
+}
+
+TEST(Registration, RemovingTheTypeLeavesPlainNodes) {
+  auto root = Parse(R"(<Root xmlns="urn:test:a"><Leaf/></Root>)");
+  root->RegisterChildType("Leaf", nullptr);
+  EXPECT_EQ(dynamic_cast<Leaf*>(root->ChildElement("Leaf").get()), nullptr);
+  EXPECT_THROW(root->LeafChild(), InterfaceError);
+}
+
+TEST(Lifetime, AnyHandleKeepsTheDocumentAlive) {
+  std::shared_ptr<Leaf> leaf;
+  {
+    auto root = Parse(R"(<Root xmlns="urn:test:a"><Leaf><Cnpj>5</Cnpj></Leaf></Root>)");
+    leaf = root->LeafChild();
+  }
+  EXPECT_EQ(leaf->Cnpj(), "5");
+  EXPECT_EQ(leaf->OwnerDocument()->DocumentElement()->LocalName(), "Root");
+}
+
+}  // namespace
+}  // namespace binding::testing_types
