@@ -1,0 +1,8 @@
+#pragma once
+
+// Orvane's typed bindings: the query request and the types the query documents share.
+
+#include "query_documents/identification_types.h"
+#include "query_documents/namespaces.h"
+#include "query_documents/request.h"
+#include "query_documents/string_list.h"
