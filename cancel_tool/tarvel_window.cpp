@@ -1,0 +1,152 @@
+#include "cancel_tool/tarvel_window.h"
+
+#include <QFileDialog>
+
+#include "cancel_documents/request.h"
+#include "cancel_documents/response.h"
+#include "cancel_tool/request_fields.h"
+#include "cancel_tool/response_listing.h"
+#include "cancel_tool/window_shell.h"
+
+namespace cancel_tool {
+
+namespace {
+
+namespace request = cancel_documents::request;
+namespace response = cancel_documents::response;
+
+const QString kTitle = QStringLiteral("Cancelamento de NFS-e");
+
+std::string Local(const QString& text) { return text.toLocal8Bit().toStdString(); }
+QString FromLocal(const std::string& text) { return QString::fromLocal8Bit(text); }
+
+ShellDescription TarvelDescription() {
+  ShellDescription d;
+  d.caption = QStringLiteral("Tarvel - ") + kTitle;
+  d.title = kTitle;
+  d.requestTab = QStringLiteral("CancelarNfseEnvio");
+  d.responseTab = QStringLiteral("CancelarNfseResposta");
+  d.upperGridTabs = {QStringLiteral("Pedido"), QStringLiteral("InfPedidoCancelamento")};
+  d.lowerGridTab = QStringLiteral("IdentificacaoNfse");
+  d.upperGrid = {{QStringLiteral("id"), QStringLiteral("1")},
+                 {QStringLiteral("codigoCancelamento"), QStringLiteral("1")}};
+  d.lowerGrid = {{QStringLiteral("numero"), QStringLiteral("1")},
+                 {QStringLiteral("cnpj"), QStringLiteral("11222333000181")},
+                 {QStringLiteral("inscricaoMunicipal"), QStringLiteral("Isento")},
+                 {QStringLiteral("codigoMunicipio"), QStringLiteral("2927408")}};
+  d.startTab = kRequestTab;
+  return d;
+}
+
+RequestFields FieldsOf(const TForm1& form) {
+  const TValueListEditor& upper = form.ValueListEditor77();
+  const TValueListEditor& lower = form.ValueListEditor3();
+  return {Local(upper.Value(QStringLiteral("id"))),
+          Local(upper.Value(QStringLiteral("codigoCancelamento"))),
+          Local(lower.Value(QStringLiteral("numero"))),
+          Local(lower.Value(QStringLiteral("cnpj"))),
+          Local(lower.Value(QStringLiteral("inscricaoMunicipal"))),
+          Local(lower.Value(QStringLiteral("codigoMunicipio")))};
+}
+
+void ShowFields(TForm1& form, const RequestFields& fields) {
+  TValueListEditor& upper = form.ValueListEditor77();
+  TValueListEditor& lower = form.ValueListEditor3();
+  upper.SetValue(QStringLiteral("id"), FromLocal(fields.id));
+  upper.SetValue(QStringLiteral("codigoCancelamento"), FromLocal(fields.codigoCancelamento));
+  lower.SetValue(QStringLiteral("numero"), FromLocal(fields.numero));
+  lower.SetValue(QStringLiteral("cnpj"), FromLocal(fields.cnpj));
+  lower.SetValue(QStringLiteral("inscricaoMunicipal"), FromLocal(fields.inscricaoMunicipal));
+  lower.SetValue(QStringLiteral("codigoMunicipio"), FromLocal(fields.codigoMunicipio));
+}
+
+// Tarvel's module state (the shell keeps the last opened path and the title) and handlers.
+class TarvelHandlers : public ShellHandlers {
+ public:
+  ~TarvelHandlers() override {
+    request_.reset();
+    response_.reset();
+  }
+
+  // "1. Novo": a new request from the grids, current from its first step on.
+  void Button10Click(TForm1& form) override {
+    form.Guarded(QStringLiteral(" - Erro ao tentar gerar ") + kTitle + QStringLiteral("!"), [&] {
+      request_ = request::NewCancelarNfseEnvio();
+      request_->OwnerDocument()->SetEncoding("UTF-8");
+      WriteRequest(*request_, FieldsOf(form));
+      form.Log(QStringLiteral(" - ") + kTitle +
+               QStringLiteral(" Gerado com Sucesso! Clique em \"Salvar\" para gerar o arquivo XML "
+                              "referente ao ") +
+               kTitle + QStringLiteral(" criado"));
+    });
+  }
+
+  // "Abrir" on the request tab: a saved request back into the grids.
+  void Button12Click(TForm1& form) override {
+    const std::optional<QString> path = form.Ask(form.OpenDialog1());
+    if (!path) return;
+    form.SelectTab(kInformationTab);
+    form.Guarded(OpenFailed(), [&] {
+      request_ = request::OpenCancelarNfseEnvio(Local(*path));
+      RequestFields fields = FieldsOf(form);
+      try {
+        ReadRequest(*request_, fields);
+      } catch (...) {
+        ShowFields(form, fields);  // the rows read before the failure keep their new values
+        throw;
+      }
+      ShowFields(form, fields);
+      form.ShowOpenedFile(*path);
+      form.Log(OpenSucceeded());
+    });
+  }
+
+  // "2.Salvar": the current request, as it is now, to the chosen file.
+  void Button2Click(TForm1& form) override {
+    QFileDialog& dialog = form.SaveDialog1();
+    dialog.selectFile(ProposedRequestName(form.ValueListEditor77().Value(QStringLiteral("Id"))));
+    const std::optional<QString> path = form.Ask(dialog);
+    if (!path) return;
+    form.SelectTab(kInformationTab);
+    form.Guarded(QStringLiteral(" - Erro ao tentar Salvar Nota Fiscal Eletronica!"), [&] {
+      if (!request_) throw std::runtime_error("no request document");
+      request_->OwnerDocument()->SaveToFile(binding::Local8BitPath(Local(*path)));
+      form.WebBrowser1().Navigate(*path);
+      form.Log(QStringLiteral(" - Arquivo de Nota Fiscal Eletronica (") + *path +
+               QStringLiteral(") salvo com sucesso!"));
+    });
+  }
+
+  // "Abrir" on the response tab: lists a cancellation response in Memo5.
+  void Button3Click(TForm1& form) override {
+    const std::optional<QString> path = form.Ask(form.OpenDialog1());
+    if (!path) return;
+    form.SelectTab(kInformationTab);
+    form.Guarded(OpenFailed(), [&] {
+      response_ = response::OpenCancelarNfseResposta(Local(*path));
+      form.Memo5().List([&](std::vector<std::string>& lines) { ListResponse(*response_, lines); });
+      form.ShowOpenedFile(*path);
+      form.Log(OpenSucceeded());
+    });
+  }
+
+ private:
+  static QString OpenSucceeded() {
+    return QStringLiteral(" - Arquivo de ") + kTitle + QStringLiteral(" carregado com sucesso!");
+  }
+  static QString OpenFailed() {
+    return QStringLiteral(" - Erro ao tentar carregar arquivo de ") + kTitle +
+           QStringLiteral("! Selecione a opção \"Validar\" para mais informações");
+  }
+
+  std::shared_ptr<request::TXMLCancelarNfseEnvio> request_;
+  std::shared_ptr<response::TXMLCancelarNfseResposta> response_;
+};
+
+}  // namespace
+
+std::unique_ptr<QWidget> MakeTarvelWindow() {
+  return std::make_unique<TForm1>(TarvelDescription(), std::make_unique<TarvelHandlers>());
+}
+
+}  // namespace cancel_tool

@@ -1,0 +1,168 @@
+#include "cancel_tool/tests/helpers.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <QXmlStreamReader>
+
+namespace cancel_tool::fixture {
+
+namespace {
+
+// One application for the whole test program, made before the first test runs.
+class QtEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    static int argc = 1;
+    static char name[] = "cancel_tool_tests";
+    static char* argv[] = {name, nullptr};
+    app_ = std::make_unique<QApplication>(argc, argv);
+  }
+  void TearDown() override { app_.reset(); }
+
+ private:
+  std::unique_ptr<QApplication> app_;
+};
+
+[[maybe_unused]] ::testing::Environment* const kQt =
+    ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+
+const QString kTitle = QStringLiteral("Cancelamento de NFS-e");
+
+}  // namespace
+
+const QString kNewSucceeded = QStringLiteral(
+    " - Cancelamento de NFS-e Gerado com Sucesso! Clique em \"Salvar\" para gerar o arquivo XML "
+    "referente ao Cancelamento de NFS-e criado");
+const QString kNewFailed = QStringLiteral(" - Erro ao tentar gerar Cancelamento de NFS-e!");
+const QString kOpenSucceeded =
+    QStringLiteral(" - Arquivo de Cancelamento de NFS-e carregado com sucesso!");
+const QString kOpenFailed = QStringLiteral(
+    " - Erro ao tentar carregar arquivo de Cancelamento de NFS-e! Selecione a opção \"Validar\" "
+    "para mais informações");
+const QString kSaveFailed = QStringLiteral(" - Erro ao tentar Salvar Nota Fiscal Eletronica!");
+QString SaveSucceeded(const QString& path) {
+  return QStringLiteral(" - Arquivo de Nota Fiscal Eletronica (") + path +
+         QStringLiteral(") salvo com sucesso!");
+}
+
+QDateTime FixedNow() { return QDateTime(QDate(2015, 2, 4), QTime(14, 30, 5)); }
+
+TarvelTest::TarvelTest() : window_(MakeTarvelWindow()) {
+  form_ = qobject_cast<TForm1*>(window_.get());
+  form_->SetClock(FixedNow);
+}
+
+QString TarvelTest::Write(const QString& name, const QByteArray& content) const {
+  const QString path = Path(name);
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size()) {
+    ADD_FAILURE() << "cannot write " << path.toStdString();
+  }
+  return path;
+}
+
+void TarvelTest::Click(const char* button) {
+  auto* control = form_->findChild<QPushButton*>(QLatin1String(button));
+  ASSERT_NE(control, nullptr) << button;
+  control->click();
+}
+
+std::shared_ptr<QString> TarvelTest::Answer(const char* dialog, const QString& file) {
+  auto proposal = std::make_shared<QString>();
+  QTimer::singleShot(0, form_, [this, dialog, file, proposal] {
+    auto* shown = form_->findChild<QFileDialog*>(QLatin1String(dialog));
+    if (!shown || !shown->isVisible()) {
+      ADD_FAILURE() << dialog << " is not showing";
+      return;
+    }
+    // The name box as the user sees it. A showing dialog whose name box has the focus ignores
+    // selectFile's text, so the answer is typed into the box, as a user would.
+    auto* name = shown->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    if (!name) {
+      ADD_FAILURE() << dialog << " has no name box";
+      return;
+    }
+    *proposal = name->text();
+    if (file.isEmpty()) {
+      shown->reject();
+      return;
+    }
+    shown->setDirectory(QFileInfo(file).absolutePath());
+    name->setText(QFileInfo(file).fileName());
+    static_cast<QDialog*>(shown)->accept();  // public in QDialog, overridden by the dialog
+  });
+  return proposal;
+}
+
+void TarvelTest::ClickAnswering(const char* button, const char* dialog, const QString& file) {
+  Answer(dialog, file);
+  Click(button);
+}
+
+QStringList TarvelTest::LogMessages() {
+  QStringList messages;
+  for (const QString& line : Lines(form_->Memo1())) {
+    const QString stamp = LogLine(FixedNow(), {});
+    EXPECT_TRUE(line.startsWith(stamp)) << line.toStdString();
+    messages.append(line.mid(stamp.size()));
+  }
+  return messages;
+}
+
+QStringList TarvelTest::Lines(const TMemo& memo) const {
+  if (memo.LineCount() == 0) return {};
+  return memo.toPlainText().split(QLatin1Char('\n'));
+}
+
+int TarvelTest::Tab() const { return form_->PageControl25().currentIndex(); }
+
+QString Outline(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return QStringLiteral("<no file>");
+  QXmlStreamReader xml(&file);
+  QString out;
+  QList<bool> hasChildren;  // per open element
+  QString text;
+  while (!xml.atEnd()) {
+    switch (xml.readNext()) {
+      case QXmlStreamReader::StartElement:
+        if (!hasChildren.isEmpty()) {
+          out += hasChildren.back() ? QStringLiteral(" ") : QStringLiteral("{");
+          hasChildren.back() = true;
+        }
+        out += xml.name().toString();
+        for (const QXmlStreamAttribute& attribute : xml.attributes()) {
+          out += QStringLiteral("[%1=%2]").arg(attribute.name(), attribute.value());
+        }
+        hasChildren.append(false);
+        text.clear();
+        break;
+      case QXmlStreamReader::Characters:
+        text += xml.text();
+        break;
+      case QXmlStreamReader::EndElement:
+        if (hasChildren.back()) {
+          out += QStringLiteral("}");
+        } else if (!text.isEmpty()) {
+          out += QStringLiteral("=") + text;
+        }
+        hasChildren.removeLast();
+        text.clear();
+        break;
+      default:
+        break;
+    }
+  }
+  if (xml.hasError()) out += QStringLiteral(" <error: %1>").arg(xml.errorString());
+  return out;
+}
+
+}  // namespace cancel_tool::fixture

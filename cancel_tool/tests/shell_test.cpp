@@ -1,0 +1,253 @@
+// The shell's parts on their own: grid integer parse, log line, grid, text box, preview pane,
+// and the window's layout, dialogs and Clear.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFileDialog>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTreeWidget>
+
+#include "binding/errors.h"
+#include "cancel_tool/tests/helpers.h"
+
+namespace cancel_tool {
+namespace {
+
+using fixture::TarvelTest;
+
+struct ParseCase {
+  const char* text;
+  std::optional<std::int32_t> value;  // none: the parse fails
+};
+
+class GridIntegerParse : public ::testing::TestWithParam<ParseCase> {};
+
+TEST_P(GridIntegerParse, AcceptsDecimalAndHexWithinInt32Only) {
+  const ParseCase& c = GetParam();
+  if (c.value) {
+    EXPECT_EQ(ParseGridInteger(c.text), *c.value);
+  } else {
+    EXPECT_THROW(ParseGridInteger(c.text), binding::ConversionError);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, GridIntegerParse,
+    ::testing::Values(ParseCase{"1", 1}, ParseCase{"  -5", -5}, ParseCase{"\t+7", 7},
+                      ParseCase{"$10", 16}, ParseCase{"x1F", 31}, ParseCase{"X1f", 31},
+                      ParseCase{"0x10", 16}, ParseCase{"-$10", -16}, ParseCase{"007", 7},
+                      ParseCase{"2147483647", INT32_MAX}, ParseCase{"-2147483648", INT32_MIN},
+                      ParseCase{"$7FFFFFFF", INT32_MAX}, ParseCase{"-$80000000", INT32_MIN},
+                      ParseCase{"", {}}, ParseCase{"   ", {}}, ParseCase{"abc", {}},
+                      ParseCase{"1 ", {}}, ParseCase{"12a", {}}, ParseCase{"1.5", {}},
+                      ParseCase{"$", {}}, ParseCase{"0x", {}}, ParseCase{"+", {}},
+                      ParseCase{"--1", {}}, ParseCase{"+-1", {}}, ParseCase{"- 1", {}},
+                      ParseCase{"$-1", {}}, ParseCase{"2147483648", {}},
+                      ParseCase{"-2147483649", {}}, ParseCase{"$80000000", {}},
+                      ParseCase{"$FFFFFFFF", {}}, ParseCase{"99999999999999999999", {}}));
+
+TEST(LogLine, ShowsTheDateAloneExactlyAtMidnight) {
+  const QLocale brazil(QStringLiteral("pt_BR"));
+  const QDate day(2015, 2, 4);
+  EXPECT_EQ(LogLine(QDateTime(day, QTime(0, 0)), QStringLiteral(" - x"), brazil),
+            QStringLiteral("04/02/2015 - x"));
+  EXPECT_EQ(LogLine(QDateTime(day, QTime(0, 0, 0, 500)), QStringLiteral(" - x"), brazil),
+            QStringLiteral("04/02/2015 - x"));
+  EXPECT_EQ(LogLine(QDateTime(day, QTime(0, 0, 1)), QStringLiteral(" - x"), brazil),
+            QStringLiteral("04/02/2015 00:00:01 - x"));
+  EXPECT_EQ(LogLine(QDateTime(day, QTime(14, 30, 5)), QStringLiteral(" - x"), brazil),
+            QStringLiteral("04/02/2015 14:30:05 - x"));
+}
+
+TEST(LogLine, LeavesTheTimeZoneOutOfEveryLongTimeFormat) {
+  const std::pair<const char*, const char*> formats[] = {
+      {"HH:mm:ss t", "HH:mm:ss"},
+      {"h:mm:ss AP t", "h:mm:ss AP"},
+      {"t HH:mm:ss", "HH:mm:ss"},
+      {"tAPh:mm:ss", "APh:mm:ss"},
+      {"HH 'h' mm 'min' ss 's' t", "HH 'h' mm 'min' ss 's'"},
+      {"HH:mm:ss 'at' tt", "HH:mm:ss 'at'"},
+      {"HH:mm:ss", "HH:mm:ss"},
+  };
+  for (const auto& [format, expected] : formats) {
+    EXPECT_EQ(WithoutTimeZone(QString::fromUtf8(format)), QString::fromUtf8(expected)) << format;
+  }
+  const QLocale us(QStringLiteral("en_US"));
+  EXPECT_EQ(LogLine(QDateTime(QDate(2015, 2, 4), QTime(14, 30, 5)), QStringLiteral(" - x"), us),
+            QStringLiteral("2/4/15 2:30:05 PM - x"));
+}
+
+TEST(ValueListEditor, FindsKeysIgnoringCaseAndAppendsUnknownOnes) {
+  TValueListEditor grid;
+  grid.SetValue(QStringLiteral("id"), QStringLiteral("1"));
+  grid.SetValue(QStringLiteral("numero"), QStringLiteral("2"));
+  EXPECT_EQ(grid.RowCount(), 3);  // the title row and two keys
+  EXPECT_EQ(grid.Value(QStringLiteral("ID")), QStringLiteral("1"));
+  EXPECT_EQ(grid.Value(QStringLiteral("absent")), QString());
+
+  grid.SetValue(QStringLiteral("Numero"), QStringLiteral("3"));
+  EXPECT_EQ(grid.RowCount(), 3);
+  EXPECT_EQ(grid.KeyAt(2), QStringLiteral("numero"));
+  EXPECT_EQ(grid.Value(QStringLiteral("numero")), QStringLiteral("3"));
+
+  grid.SetValue(QStringLiteral("extra"), QStringLiteral("4"));
+  EXPECT_EQ(grid.RowCount(), 4);
+  EXPECT_EQ(grid.KeyAt(3), QStringLiteral("extra"));
+  EXPECT_FALSE(grid.item(0, 0)->flags() & Qt::ItemIsEditable);
+  EXPECT_TRUE(grid.item(0, 1)->flags() & Qt::ItemIsEditable);
+  EXPECT_EQ(grid.horizontalHeaderItem(0)->text(), QStringLiteral("Key"));
+  EXPECT_EQ(grid.horizontalHeaderItem(1)->text(), QStringLiteral("Value"));
+  EXPECT_EQ(grid.columnWidth(0), 150);
+}
+
+TEST(Memo, KeepsAnEmptyFirstLineAsALine) {
+  TMemo memo;
+  memo.AddLine(QString());
+  memo.AddLine(QStringLiteral("x"));
+  EXPECT_EQ(memo.toPlainText(), QStringLiteral("\nx"));
+  memo.AddLines(std::vector<std::string>{"", "y"});
+  EXPECT_EQ(memo.toPlainText(), QStringLiteral("\nx\n\ny"));
+  EXPECT_EQ(memo.LineCount(), 4);
+}
+
+TEST(Memo, ListingAppendsTheLinesReadBeforeAFailure) {
+  TMemo memo;
+  EXPECT_THROW(memo.List([](std::vector<std::string>& lines) {
+    lines.push_back("first");
+    lines.push_back("second");
+    throw std::runtime_error("stop");
+  }),
+               std::runtime_error);
+  EXPECT_EQ(memo.toPlainText(), QStringLiteral("first\nsecond"));
+}
+
+class WebBrowserTest : public TarvelTest, public ::testing::Test {};
+
+TEST_F(WebBrowserTest, ShowsElementsAsAnIndentedTree) {
+  const QString path = Write(QStringLiteral("a.xml"),
+                             "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
+                             "<a xmlns=\"urn:x\" k=\"v\"><b>text</b><c/><!--note--></a>");
+  TWebBrowser browser;
+  browser.Navigate(path);
+  EXPECT_EQ(browser.path(), path);
+  EXPECT_EQ(browser.property("path").toString(), path);
+  ASSERT_EQ(browser.currentWidget(), &browser.Tree());
+  QTreeWidget& tree = browser.Tree();
+  ASSERT_EQ(tree.topLevelItemCount(), 2);
+  EXPECT_EQ(tree.topLevelItem(0)->text(0),
+            QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"));
+  QTreeWidgetItem* root = tree.topLevelItem(1);
+  EXPECT_EQ(root->text(0), QStringLiteral("<a xmlns=\"urn:x\" k=\"v\">"));
+  EXPECT_TRUE(root->isExpanded());
+  ASSERT_EQ(root->childCount(), 3);
+  EXPECT_EQ(root->child(0)->text(0), QStringLiteral("<b>text</b>"));
+  EXPECT_EQ(root->child(1)->text(0), QStringLiteral("<c/>"));
+  EXPECT_EQ(root->child(2)->text(0), QStringLiteral("<!--note-->"));
+}
+
+TEST_F(WebBrowserTest, ShowsAFileThatDoesNotParseAsTextWithTheReason) {
+  const QString path = Write(QStringLiteral("bad.xml"), "<a><b></a>");
+  TWebBrowser browser;
+  browser.Navigate(path);
+  ASSERT_EQ(browser.currentWidget(), &browser.Source());
+  const QString shown = browser.Source().toPlainText();
+  EXPECT_TRUE(shown.contains(QStringLiteral("linha 1"))) << shown.toStdString();
+  EXPECT_TRUE(shown.endsWith(QStringLiteral("<a><b></a>"))) << shown.toStdString();
+
+  // The next good file brings the tree back.
+  browser.Navigate(Write(QStringLiteral("good.xml"), "<a/>"));
+  EXPECT_EQ(browser.currentWidget(), &browser.Tree());
+  EXPECT_EQ(browser.Tree().topLevelItem(0)->text(0), QStringLiteral("<a/>"));
+}
+
+class WindowTest : public TarvelTest, public ::testing::Test {};
+
+TEST_F(WindowTest, OpensOnTheRequestTabWithTheStartValues) {
+  QTabWidget& pages = form().PageControl25();
+  ASSERT_EQ(pages.count(), 4);
+  EXPECT_EQ(pages.tabText(0), QStringLiteral("Informações"));
+  EXPECT_EQ(pages.tabText(1), QStringLiteral("CancelarNfseEnvio"));
+  EXPECT_EQ(pages.tabText(2), QStringLiteral("CancelarNfseResposta"));
+  EXPECT_EQ(pages.tabText(3), QStringLiteral("Como Comprar?"));
+  EXPECT_EQ(Tab(), 1);
+
+  const TValueListEditor& upper = form().ValueListEditor77();
+  const TValueListEditor& lower = form().ValueListEditor3();
+  ASSERT_EQ(upper.RowCount(), 3);
+  ASSERT_EQ(lower.RowCount(), 5);
+  const std::pair<QString, QString> rows[] = {
+      {upper.KeyAt(1), QStringLiteral("id")},
+      {upper.KeyAt(2), QStringLiteral("codigoCancelamento")},
+      {lower.KeyAt(1), QStringLiteral("numero")},
+      {lower.KeyAt(2), QStringLiteral("cnpj")},
+      {lower.KeyAt(3), QStringLiteral("inscricaoMunicipal")},
+      {lower.KeyAt(4), QStringLiteral("codigoMunicipio")},
+  };
+  for (const auto& [key, expected] : rows) EXPECT_EQ(key, expected);
+  EXPECT_EQ(upper.Value(QStringLiteral("id")), QStringLiteral("1"));
+  EXPECT_EQ(lower.Value(QStringLiteral("cnpj")), QStringLiteral("11222333000181"));
+  EXPECT_EQ(lower.Value(QStringLiteral("inscricaoMunicipal")), QStringLiteral("Isento"));
+  EXPECT_EQ(lower.Value(QStringLiteral("codigoMunicipio")), QStringLiteral("2927408"));
+
+  for (const char* name :
+       {"PageControl25", "ValueListEditor77", "ValueListEditor3", "Memo1", "Memo3", "Memo4",
+        "Memo5", "WebBrowser1", "Button10", "Button11", "Button12", "Button14", "Button3",
+        "Button4", "SaveDialog1", "OpenDialog1"}) {
+    EXPECT_NE(form().findChild<QObject*>(QLatin1String(name)), nullptr) << name;
+  }
+  EXPECT_EQ(form().findChild<QPushButton*>(QStringLiteral("Button11"))->text(),
+            QStringLiteral("2.Salvar"));
+}
+
+TEST_F(WindowTest, DialogsAreSetUpAsTheHandlersNeedThem) {
+  QFileDialog& save = form().SaveDialog1();
+  EXPECT_EQ(save.acceptMode(), QFileDialog::AcceptSave);
+  EXPECT_EQ(save.defaultSuffix(), QStringLiteral("xml"));
+  EXPECT_EQ(save.nameFilters(), QStringList{QStringLiteral("Arquivos XML (*.xml)")});
+  EXPECT_TRUE(save.testOption(QFileDialog::DontConfirmOverwrite));
+  EXPECT_TRUE(save.testOption(QFileDialog::DontUseNativeDialog));
+  EXPECT_EQ(QDir(save.directory()).absolutePath(), QDir::homePath());
+
+  QFileDialog& open = form().OpenDialog1();
+  EXPECT_EQ(open.acceptMode(), QFileDialog::AcceptOpen);
+  EXPECT_EQ(open.fileMode(), QFileDialog::AnyFile);
+  EXPECT_TRUE(open.testOption(QFileDialog::DontUseNativeDialog));
+}
+
+TEST_F(WindowTest, ClearOnTheResponseTabZeroesEveryRowAndShowsTheRequestTab) {
+  form().SelectTab(kResponseTab);
+  form().Memo5().AddLine(QStringLiteral("kept"));
+  Click("Button4");
+  EXPECT_EQ(Tab(), kRequestTab);
+  for (const TValueListEditor* grid : {&form().ValueListEditor77(), &form().ValueListEditor3()}) {
+    for (int row = 1; row < grid->RowCount(); ++row) {
+      EXPECT_EQ(grid->Value(grid->KeyAt(row)), QStringLiteral("0"))
+          << grid->KeyAt(row).toStdString();
+    }
+  }
+  EXPECT_EQ(form().Memo5().toPlainText(), QStringLiteral("kept"));
+  EXPECT_TRUE(LogMessages().isEmpty());
+
+  // A request built from the cleared grids holds zeros everywhere.
+  Click("Button10");
+  const QString saved = Path(QStringLiteral("zeros.xml"));
+  ClickAnswering("Button11", "SaveDialog1", saved);
+  EXPECT_EQ(fixture::Outline(saved),
+            QStringLiteral("CancelarNfseEnvio{Pedido{InfPedidoCancelamento[Id=0]{"
+                           "IdentificacaoNfse{Numero=0 Cnpj=0 InscricaoMunicipal=0 "
+                           "CodigoMunicipio=0} CodigoCancelamento=0}}}"));
+}
+
+TEST_F(WindowTest, TwoWindowsKeepTheirOwnDocuments) {
+  Click("Button10");
+  TarvelTest other;
+  const QString path = Path(QStringLiteral("other.xml"));
+  other.ClickAnswering("Button11", "SaveDialog1", path);
+  EXPECT_EQ(other.LogMessages(), QStringList{fixture::kSaveFailed});
+  EXPECT_FALSE(QFileInfo::exists(path));
+}
+
+}  // namespace
+}  // namespace cancel_tool

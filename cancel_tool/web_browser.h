@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QStackedWidget>
+#include <QString>
+
+class QPlainTextEdit;
+class QTreeWidget;
+
+namespace cancel_tool {
+
+// The preview pane: shows an XML file the way a browser does, indented, coloured and with
+// collapsible elements. A file that does not parse is shown as its text under the parser's
+// reason. The file is read once per Navigate and closed at once; nothing is ever fetched.
+class TWebBrowser : public QStackedWidget {
+  Q_OBJECT
+  Q_PROPERTY(QString path READ path)
+
+ public:
+  explicit TWebBrowser(QWidget* parent = nullptr);
+
+  // The file shown now; empty before the first Navigate.
+  QString path() const { return path_; }
+  void Navigate(const QString& path);
+
+  // The two pages: the element tree, and the plain text shown for a file that does not parse.
+  QTreeWidget& Tree() const { return *tree_; }
+  QPlainTextEdit& Source() const { return *source_; }
+
+ private:
+  QString path_;
+  QTreeWidget* tree_;
+  QPlainTextEdit* source_;
+};
+
+}  // namespace cancel_tool
