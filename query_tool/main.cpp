@@ -1,0 +1,10 @@
+#include <QApplication>
+
+#include "query_tool/query_tool.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  const std::unique_ptr<QWidget> window = query_tool::MakeOrvaneWindow();
+  window->showMaximized();
+  return QApplication::exec();
+}

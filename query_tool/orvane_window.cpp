@@ -1,0 +1,132 @@
+#include "query_tool/orvane_window.h"
+
+#include <QFileDialog>
+#include <QScopeGuard>
+#include <filesystem>
+#include <stdexcept>
+
+#include "cancel_tool/window_shell.h"
+#include "query_documents/request.h"
+#include "query_tool/namespace_patch.h"
+#include "query_tool/request_fields.h"
+
+namespace query_tool {
+
+namespace {
+
+using cancel_tool::TForm1;
+using cancel_tool::TValueListEditor;
+
+const QString kTitle = QStringLiteral("Consulta de NFS-e");
+
+cancel_tool::ShellDescription OrvaneDescription() {
+  cancel_tool::ShellDescription d;
+  d.caption = QStringLiteral("Orvane - ") + kTitle;
+  d.title = kTitle;
+  d.requestTab = QStringLiteral("ConsultarNfseRpsEnvio");
+  d.responseTab = QStringLiteral("ConsultarNfseRpsResposta");
+  d.upperGridTabs = {QStringLiteral("IdentificacaoRps")};
+  d.lowerGridTab = QStringLiteral("Prestador");
+  d.upperGrid = {{QStringLiteral("Numero"), QStringLiteral("4")},
+                 {QStringLiteral("Serie"), QStringLiteral("1")},
+                 {QStringLiteral("Tipo"), QStringLiteral("1")}};
+  d.lowerGrid = {{QStringLiteral("Cnpj"), QStringLiteral("99888777000166")},
+                 {QStringLiteral("InscricaoMunicipal"), QStringLiteral("552190")}};
+  d.startTab = cancel_tool::kResponseTab;
+  return d;
+}
+
+RequestFields FieldsOf(const TForm1& form) {
+  const TValueListEditor& upper = form.ValueListEditor77();
+  const TValueListEditor& lower = form.ValueListEditor3();
+  return {upper.Value(QStringLiteral("Numero")), upper.Value(QStringLiteral("Serie")),
+          upper.Value(QStringLiteral("Tipo")), lower.Value(QStringLiteral("Cnpj")),
+          lower.Value(QStringLiteral("InscricaoMunicipal"))};
+}
+
+void ShowFields(TForm1& form, const RequestFields& fields) {
+  TValueListEditor& upper = form.ValueListEditor77();
+  TValueListEditor& lower = form.ValueListEditor3();
+  upper.SetValue(QStringLiteral("Numero"), fields.numero);
+  upper.SetValue(QStringLiteral("Serie"), fields.serie);
+  upper.SetValue(QStringLiteral("Tipo"), fields.tipo);
+  lower.SetValue(QStringLiteral("Cnpj"), fields.cnpj);
+  lower.SetValue(QStringLiteral("InscricaoMunicipal"), fields.inscricaoMunicipal);
+}
+
+std::filesystem::path FilePath(const QString& path) {
+  return std::filesystem::path(path.toStdU16String());
+}
+
+// Orvane's module state (the shell keeps the last opened path and the title) and handlers.
+class OrvaneHandlers : public cancel_tool::ShellHandlers {
+ public:
+  ~OrvaneHandlers() override { request_.reset(); }
+
+  // "1. Novo": a new request from the grids, current from its first step on.
+  void Button10Click(TForm1& form) override {
+    form.Guarded(QStringLiteral(" - Erro ao tentar gerar ") + kTitle + QStringLiteral("!"), [&] {
+      request_ = query_documents::NewConsultarNfseRpsEnvio();
+      request_->OwnerDocument()->SetEncoding("UTF-8");
+      WriteRequest(*request_, FieldsOf(form));
+      form.Log(QStringLiteral(" - ") + kTitle +
+               QStringLiteral(" Gerado com Sucesso! Clique em \"Salvar\" para gerar o arquivo XML "
+                              "referente ao ") +
+               kTitle + QStringLiteral(" criado"));
+    });
+  }
+
+  // "Abrir" on the request tab: a request file back into the grids.
+  void Button12Click(TForm1& form) override {
+    const std::optional<QString> path = form.Ask(form.OpenDialog1());
+    if (!path) return;
+    form.SelectTab(cancel_tool::kInformationTab);
+    form.Guarded(QStringLiteral(" - Erro ao tentar carregar arquivo de ") + kTitle +
+                     QStringLiteral("! Selecione a opção \"Validar\" para mais informações"),
+                 [&] {
+                   request_ = query_documents::OpenConsultarNfseRpsEnvio(path->toStdU16String());
+                   {
+                     // The rows read before a failure keep their new values.
+                     RequestFields fields = FieldsOf(form);
+                     const auto show = qScopeGuard([&] { ShowFields(form, fields); });
+                     ReadRequest(*request_, fields);
+                   }
+                   form.ShowOpenedFile(*path);
+                   form.Log(QStringLiteral(" - Arquivo de ") + kTitle +
+                            QStringLiteral(" carregado com sucesso!"));
+                 });
+  }
+
+  // "2.Salvar": the current request, as it is now, to a time-stamped file, which is then
+  // adjusted so that its five fields declare the shared types namespace.
+  void Button2Click(TForm1& form) override {
+    QFileDialog& dialog = form.SaveDialog1();
+    dialog.selectFile(ProposedRequestName(form.Now()));
+    const std::optional<QString> path = form.Ask(dialog);
+    if (!path) return;
+    form.SelectTab(cancel_tool::kInformationTab);
+    form.Guarded(QStringLiteral(" - Erro ao tentar Salvar Nota Fiscal Eletronica!"), [&] {
+      if (!request_) throw std::runtime_error("no request document");
+      request_->OwnerDocument()->SaveToFile(FilePath(*path));
+      AdjustSavedRequest(FilePath(*path));
+      form.WebBrowser1().Navigate(*path);
+      form.Log(QStringLiteral(" - Arquivo de Nota Fiscal Eletronica (") + *path +
+               QStringLiteral(") salvo com sucesso!"));
+    });
+  }
+
+  // "Abrir" on the response tab lists a query response; until that listing exists it does
+  // nothing.
+  void Button3Click(TForm1& /*form*/) override {}
+
+ private:
+  std::shared_ptr<query_documents::TXMLConsultarNfseRpsEnvio> request_;
+};
+
+}  // namespace
+
+std::unique_ptr<QWidget> MakeOrvaneWindow() {
+  return std::make_unique<TForm1>(OrvaneDescription(), std::make_unique<OrvaneHandlers>());
+}
+
+}  // namespace query_tool

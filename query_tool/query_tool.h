@@ -1,0 +1,7 @@
+#pragma once
+
+// Orvane's window and its logic, built on the shared window shell.
+
+#include "query_tool/namespace_patch.h"
+#include "query_tool/orvane_window.h"
+#include "query_tool/request_fields.h"
