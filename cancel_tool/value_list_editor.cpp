@@ -11,6 +11,7 @@ constexpr int kKeyColumnWidth = 150;
 TValueListEditor::TValueListEditor(QWidget* parent) : QTableWidget(0, 2, parent) {
   setHorizontalHeaderLabels({QStringLiteral("Key"), QStringLiteral("Value")});
   verticalHeader()->hide();
+  verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
   horizontalHeader()->setStretchLastSection(true);
   horizontalHeader()->setSectionsClickable(false);
   setColumnWidth(0, kKeyColumnWidth);
