@@ -5,7 +5,7 @@
 #include <QFileInfo>
 
 #include "cancel_documents/namespaces.h"
-#include "cancel_tool/tests/helpers.h"
+#include "cancel_tool/tests/tarvel_test.h"
 
 namespace cancel_tool {
 namespace {

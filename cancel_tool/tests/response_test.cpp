@@ -4,7 +4,7 @@
 
 #include "binding/platform.h"
 #include "cancel_documents/namespaces.h"
-#include "cancel_tool/tests/helpers.h"
+#include "cancel_tool/tests/tarvel_test.h"
 
 namespace cancel_tool {
 namespace {

@@ -10,7 +10,7 @@
 #include <QTreeWidget>
 
 #include "binding/errors.h"
-#include "cancel_tool/tests/helpers.h"
+#include "cancel_tool/tests/tarvel_test.h"
 
 namespace cancel_tool {
 namespace {

@@ -7,7 +7,7 @@
 #include <memory>
 #include <ostream>
 
-#include "cancel_tool/cancel_tool.h"
+#include "cancel_tool/window_shell.h"
 
 // Readable failure output for Qt text.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -16,16 +16,19 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 
 namespace cancel_tool::fixture {
 
-// A Tarvel window made for one test, with a folder of its own for the files it reads and
-// writes. The window is never shown; its dialogs are answered through Answer().
-class TarvelTest {
+// Drives one program window in a test, the way a user would: clicks its buttons by name,
+// answers its file dialogs by name and reads its log. It gives the window a fixed clock and a
+// folder of its own for the files it reads and writes. The window is never shown.
+class WindowDriver {
  public:
-  TarvelTest();
+  explicit WindowDriver(std::unique_ptr<QWidget> window);
 
   TForm1& form() const { return *form_; }
   QString Path(const QString& name) const { return dir_.filePath(name); }
   // Writes `content` to a file of the test folder and returns its path.
   QString Write(const QString& name, const QByteArray& content) const;
+  // The bytes of a file, or an empty array when it cannot be read.
+  QByteArray Read(const QString& path) const;
 
   void Click(const char* button);
   // Answers the next showing of the dialog `dialog`: chooses `file`, or cancels when it is
@@ -34,7 +37,7 @@ class TarvelTest {
   // Clicks `button` and answers the dialog it shows.
   void ClickAnswering(const char* button, const char* dialog, const QString& file);
 
-  QStringList LogMessages();  // Memo1's lines without their time stamps
+  QStringList LogMessages() const;  // Memo1's lines without their time stamps
   QStringList Lines(const TMemo& memo) const;
   int Tab() const;
 
@@ -44,18 +47,18 @@ class TarvelTest {
   TForm1* form_;
 };
 
-// The time stamp every window under test reads: a fixed afternoon.
+// The time stamp every driven window reads unless a test sets its own clock: an afternoon.
 QDateTime FixedNow();
 
 // An XML file as a compact outline: "Root{Child[Attr=v]{Leaf=text}}".
 QString Outline(const QString& path);
 
-// The log messages of this program, as the user reads them.
-extern const QString kNewSucceeded;
-extern const QString kNewFailed;
-extern const QString kOpenSucceeded;
-extern const QString kOpenFailed;
-extern const QString kSaveFailed;
+// The log messages both programs write, as the user reads them; `title` is the document title.
+QString NewSucceeded(const QString& title);
+QString NewFailed(const QString& title);
+QString OpenSucceeded(const QString& title);
+QString OpenFailed(const QString& title);
 QString SaveSucceeded(const QString& path);
+extern const QString kSaveFailed;
 
 }  // namespace cancel_tool::fixture

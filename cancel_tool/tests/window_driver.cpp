@@ -1,4 +1,4 @@
-#include "cancel_tool/tests/helpers.h"
+#include "cancel_tool/tests/window_driver.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +21,7 @@ class QtEnvironment : public ::testing::Environment {
  public:
   void SetUp() override {
     static int argc = 1;
-    static char name[] = "cancel_tool_tests";
+    static char name[] = "window_tests";
     static char* argv[] = {name, nullptr};
     app_ = std::make_unique<QApplication>(argc, argv);
   }
@@ -34,33 +34,39 @@ class QtEnvironment : public ::testing::Environment {
 [[maybe_unused]] ::testing::Environment* const kQt =
     ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
-const QString kTitle = QStringLiteral("Cancelamento de NFS-e");
-
 }  // namespace
 
-const QString kNewSucceeded = QStringLiteral(
-    " - Cancelamento de NFS-e Gerado com Sucesso! Clique em \"Salvar\" para gerar o arquivo XML "
-    "referente ao Cancelamento de NFS-e criado");
-const QString kNewFailed = QStringLiteral(" - Erro ao tentar gerar Cancelamento de NFS-e!");
-const QString kOpenSucceeded =
-    QStringLiteral(" - Arquivo de Cancelamento de NFS-e carregado com sucesso!");
-const QString kOpenFailed = QStringLiteral(
-    " - Erro ao tentar carregar arquivo de Cancelamento de NFS-e! Selecione a opção \"Validar\" "
-    "para mais informações");
-const QString kSaveFailed = QStringLiteral(" - Erro ao tentar Salvar Nota Fiscal Eletronica!");
+QString NewSucceeded(const QString& title) {
+  return QStringLiteral(" - ") + title +
+         QStringLiteral(
+             " Gerado com Sucesso! Clique em \"Salvar\" para gerar o arquivo XML "
+             "referente ao ") +
+         title + QStringLiteral(" criado");
+}
+QString NewFailed(const QString& title) {
+  return QStringLiteral(" - Erro ao tentar gerar ") + title + QStringLiteral("!");
+}
+QString OpenSucceeded(const QString& title) {
+  return QStringLiteral(" - Arquivo de ") + title + QStringLiteral(" carregado com sucesso!");
+}
+QString OpenFailed(const QString& title) {
+  return QStringLiteral(" - Erro ao tentar carregar arquivo de ") + title +
+         QStringLiteral("! Selecione a opção \"Validar\" para mais informações");
+}
 QString SaveSucceeded(const QString& path) {
   return QStringLiteral(" - Arquivo de Nota Fiscal Eletronica (") + path +
          QStringLiteral(") salvo com sucesso!");
 }
+const QString kSaveFailed = QStringLiteral(" - Erro ao tentar Salvar Nota Fiscal Eletronica!");
 
 QDateTime FixedNow() { return QDateTime(QDate(2015, 2, 4), QTime(14, 30, 5)); }
 
-TarvelTest::TarvelTest() : window_(MakeTarvelWindow()) {
+WindowDriver::WindowDriver(std::unique_ptr<QWidget> window) : window_(std::move(window)) {
   form_ = qobject_cast<TForm1*>(window_.get());
   form_->SetClock(FixedNow);
 }
 
-QString TarvelTest::Write(const QString& name, const QByteArray& content) const {
+QString WindowDriver::Write(const QString& name, const QByteArray& content) const {
   const QString path = Path(name);
   QFile file(path);
   if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size()) {
@@ -69,13 +75,18 @@ QString TarvelTest::Write(const QString& name, const QByteArray& content) const 
   return path;
 }
 
-void TarvelTest::Click(const char* button) {
+QByteArray WindowDriver::Read(const QString& path) const {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WindowDriver::Click(const char* button) {
   auto* control = form_->findChild<QPushButton*>(QLatin1String(button));
   ASSERT_NE(control, nullptr) << button;
   control->click();
 }
 
-std::shared_ptr<QString> TarvelTest::Answer(const char* dialog, const QString& file) {
+std::shared_ptr<QString> WindowDriver::Answer(const char* dialog, const QString& file) {
   auto proposal = std::make_shared<QString>();
   QTimer::singleShot(0, form_, [this, dialog, file, proposal] {
     auto* shown = form_->findChild<QFileDialog*>(QLatin1String(dialog));
@@ -102,12 +113,12 @@ std::shared_ptr<QString> TarvelTest::Answer(const char* dialog, const QString& f
   return proposal;
 }
 
-void TarvelTest::ClickAnswering(const char* button, const char* dialog, const QString& file) {
+void WindowDriver::ClickAnswering(const char* button, const char* dialog, const QString& file) {
   Answer(dialog, file);
   Click(button);
 }
 
-QStringList TarvelTest::LogMessages() {
+QStringList WindowDriver::LogMessages() const {
   QStringList messages;
   for (const QString& line : Lines(form_->Memo1())) {
     const QString stamp = LogLine(FixedNow(), {});
@@ -117,12 +128,12 @@ QStringList TarvelTest::LogMessages() {
   return messages;
 }
 
-QStringList TarvelTest::Lines(const TMemo& memo) const {
+QStringList WindowDriver::Lines(const TMemo& memo) const {
   if (memo.LineCount() == 0) return {};
   return memo.toPlainText().split(QLatin1Char('\n'));
 }
 
-int TarvelTest::Tab() const { return form_->PageControl25().currentIndex(); }
+int WindowDriver::Tab() const { return form_->PageControl25().currentIndex(); }
 
 QString Outline(const QString& path) {
   QFile file(path);
