@@ -87,7 +87,6 @@ class TForm1 : public QWidget {
   QFileDialog& OpenDialog1() const { return *openDialog_; }
   // The response tab, for a program that adds a control of its own there.
   QWidget& ResponsePage() const { return *responsePage_; }
-  ShellHandlers& Handlers() const { return *handlers_; }
 
   const QString& Title() const { return title_; }
   const QString& LastOpenedPath() const { return lastOpenedPath_; }

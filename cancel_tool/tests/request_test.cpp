@@ -66,6 +66,7 @@ TEST_F(RequestTest, SaveProposesCharacters4To47OfTheId) {
       {QStringLiteral("ABCD"), QStringLiteral("D")},
       {fifty, fifty.mid(3, 44)},
       {QStringLiteral("NFSção12"), QStringLiteral("ção12")},  // letters, not bytes
+      {QStringLiteral("NFS../../x\\y"), QStringLiteral(".._.._x_y")},
   };
   for (const auto& [id, kept] : cases) {
     form().ValueListEditor77().SetValue(QStringLiteral("id"), id);

@@ -106,7 +106,9 @@ std::shared_ptr<QString> WindowDriver::Answer(const char* dialog, const QString&
       shown->reject();
       return;
     }
-    shown->setDirectory(QFileInfo(file).absolutePath());
+    // Selected rows of the list win over the typed name: selectFile clears them (and goes to
+    // the file's folder) before the name is typed.
+    shown->selectFile(file);
     name->setText(QFileInfo(file).fileName());
     static_cast<QDialog*>(shown)->accept();  // public in QDialog, overridden by the dialog
   });
