@@ -70,14 +70,11 @@ class TarvelHandlers : public ShellHandlers {
 
   // "1. Novo": a new request from the grids, current from its first step on.
   void Button10Click(TForm1& form) override {
-    form.Guarded(QStringLiteral(" - Erro ao tentar gerar ") + kTitle + QStringLiteral("!"), [&] {
+    form.Guarded(messages::NewFailed(form.Title()), [&] {
       request_ = request::NewCancelarNfseEnvio();
       request_->OwnerDocument()->SetEncoding("UTF-8");
       WriteRequest(*request_, FieldsOf(form));
-      form.Log(QStringLiteral(" - ") + kTitle +
-               QStringLiteral(" Gerado com Sucesso! Clique em \"Salvar\" para gerar o arquivo XML "
-                              "referente ao ") +
-               kTitle + QStringLiteral(" criado"));
+      form.Log(messages::NewSucceeded(form.Title()));
     });
   }
 
@@ -86,7 +83,7 @@ class TarvelHandlers : public ShellHandlers {
     const std::optional<QString> path = form.Ask(form.OpenDialog1());
     if (!path) return;
     form.SelectTab(kInformationTab);
-    form.Guarded(OpenFailed(), [&] {
+    form.Guarded(messages::OpenFailed(form.Title()), [&] {
       request_ = request::OpenCancelarNfseEnvio(Local(*path));
       RequestFields fields = FieldsOf(form);
       try {
@@ -97,7 +94,7 @@ class TarvelHandlers : public ShellHandlers {
       }
       ShowFields(form, fields);
       form.ShowOpenedFile(*path);
-      form.Log(OpenSucceeded());
+      form.Log(messages::OpenSucceeded(form.Title()));
     });
   }
 
@@ -108,12 +105,11 @@ class TarvelHandlers : public ShellHandlers {
     const std::optional<QString> path = form.Ask(dialog);
     if (!path) return;
     form.SelectTab(kInformationTab);
-    form.Guarded(QStringLiteral(" - Erro ao tentar Salvar Nota Fiscal Eletronica!"), [&] {
+    form.Guarded(messages::SaveFailed(), [&] {
       if (!request_) throw std::runtime_error("no request document");
       request_->OwnerDocument()->SaveToFile(binding::Local8BitPath(Local(*path)));
       form.WebBrowser1().Navigate(*path);
-      form.Log(QStringLiteral(" - Arquivo de Nota Fiscal Eletronica (") + *path +
-               QStringLiteral(") salvo com sucesso!"));
+      form.Log(messages::SaveSucceeded(*path));
     });
   }
 
@@ -122,23 +118,15 @@ class TarvelHandlers : public ShellHandlers {
     const std::optional<QString> path = form.Ask(form.OpenDialog1());
     if (!path) return;
     form.SelectTab(kInformationTab);
-    form.Guarded(OpenFailed(), [&] {
+    form.Guarded(messages::OpenFailed(form.Title()), [&] {
       response_ = response::OpenCancelarNfseResposta(Local(*path));
       form.Memo5().List([&](std::vector<std::string>& lines) { ListResponse(*response_, lines); });
       form.ShowOpenedFile(*path);
-      form.Log(OpenSucceeded());
+      form.Log(messages::OpenSucceeded(form.Title()));
     });
   }
 
  private:
-  static QString OpenSucceeded() {
-    return QStringLiteral(" - Arquivo de ") + kTitle + QStringLiteral(" carregado com sucesso!");
-  }
-  static QString OpenFailed() {
-    return QStringLiteral(" - Erro ao tentar carregar arquivo de ") + kTitle +
-           QStringLiteral("! Selecione a opção \"Validar\" para mais informações");
-  }
-
   std::shared_ptr<request::TXMLCancelarNfseEnvio> request_;
   std::shared_ptr<response::TXMLCancelarNfseResposta> response_;
 };

@@ -79,6 +79,15 @@ QWidget* MakeButtonBar(QHBoxLayout*& layout) {
   return bar;
 }
 
+// A layout without margins or spacing, so nested tabs and boxes sit edge to edge.
+template <class Box>
+Box* EdgeToEdge(QWidget* owner = nullptr) {
+  auto* box = new Box(owner);
+  box->setContentsMargins(0, 0, 0, 0);
+  box->setSpacing(0);
+  return box;
+}
+
 QTabWidget* OneTab(QWidget* content, const QString& caption) {
   auto* tabs = new QTabWidget;
   tabs->addTab(content, caption);
@@ -125,9 +134,7 @@ TForm1::TForm1(ShellDescription description, std::unique_ptr<ShellHandlers> hand
   pages_->addTab(MakeResponsePage(), description.responseTab);
   pages_->addTab(MakeHowToBuyPage(), QStringLiteral("Como Comprar?"));
   pages_->setCurrentIndex(description.startTab);
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(pages_);
+  EdgeToEdge<QVBoxLayout>(this)->addWidget(pages_);
   MakeDialogs();
 }
 
@@ -157,9 +164,7 @@ QWidget* TForm1::MakeInformationPage() {
   log_->setFixedHeight(kLogHeight);
   log_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
-  auto* left = new QVBoxLayout;
-  left->setContentsMargins(0, 0, 0, 0);
-  left->setSpacing(0);
+  auto* left = EdgeToEdge<QVBoxLayout>();
   left->addWidget(preview_, 1);
   left->addWidget(information_);
   left->addWidget(log_);
@@ -200,9 +205,7 @@ QWidget* TForm1::MakeInformationPage() {
   }
 
   auto* page = new QWidget;
-  auto* row = new QHBoxLayout(page);
-  row->setContentsMargins(0, 0, 0, 0);
-  row->setSpacing(0);
+  auto* row = EdgeToEdge<QHBoxLayout>(page);
   row->addLayout(left, 1);
   row->addWidget(panel);
   return page;
@@ -214,9 +217,7 @@ QWidget* TForm1::MakeRequestPage(const ShellDescription& description) {
   lowerGrid_ = MakeGrid("ValueListEditor3", description.lowerGrid);
 
   auto* gridsPage = new QWidget;
-  auto* grids = new QVBoxLayout(gridsPage);
-  grids->setContentsMargins(0, 0, 0, 0);
-  grids->setSpacing(0);
+  auto* grids = EdgeToEdge<QVBoxLayout>(gridsPage);
   grids->addWidget(upperGrid_);
   grids->addWidget(OneTab(lowerGrid_, description.lowerGridTab), 1);
   QWidget* nested = gridsPage;
@@ -238,9 +239,7 @@ QWidget* TForm1::MakeRequestPage(const ShellDescription& description) {
   connect(clear, &QPushButton::clicked, this, &TForm1::Button5Click);
 
   auto* page = new QWidget;
-  auto* column = new QVBoxLayout(page);
-  column->setContentsMargins(0, 0, 0, 0);
-  column->setSpacing(0);
+  auto* column = EdgeToEdge<QVBoxLayout>(page);
   column->addWidget(nested, 1);
   column->addWidget(bar);
   return page;
@@ -262,9 +261,7 @@ QWidget* TForm1::MakeResponsePage() {
   connect(clear, &QPushButton::clicked, this, &TForm1::Button5Click);
 
   responsePage_ = new QWidget;
-  auto* column = new QVBoxLayout(responsePage_);
-  column->setContentsMargins(0, 0, 0, 0);
-  column->setSpacing(0);
+  auto* column = EdgeToEdge<QVBoxLayout>(responsePage_);
   column->addWidget(upper);
   column->addWidget(OneTab(lowerListing_, QStringLiteral("ListaMensagemRetorno")), 1);
   column->addWidget(bar);

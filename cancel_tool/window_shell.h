@@ -14,8 +14,9 @@
 //
 // Handlers get the window and use its controls and helpers: Ask() shows a dialog, SelectTab()
 // brings a tab to the front, Guarded() runs the steps under the handler's one failure guard,
-// Log() appends a time-stamped line, ShowOpenedFile() records and previews an opened file, and
-// TMemo::List() appends a listing in one edit. "Limpar Campos" is the shell's own Button5Click.
+// Log() appends a time-stamped line (the texts are in messages.h), ShowOpenedFile() records and
+// previews an opened file, and TMemo::List() appends a listing in one edit. "Limpar Campos" is the
+// shell's own Button5Click.
 
 #include <QDateTime>
 #include <QString>
@@ -29,6 +30,7 @@
 #include "cancel_tool/grid_integer.h"
 #include "cancel_tool/log_line.h"
 #include "cancel_tool/memo.h"
+#include "cancel_tool/messages.h"
 #include "cancel_tool/value_list_editor.h"
 #include "cancel_tool/web_browser.h"
 

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+// The log messages of both programs' handlers, each written after a log line's time stamp and
+// starting with " - ". `title` is the program's document title, `path` the file chosen.
+namespace cancel_tool::messages {
+
+QString NewSucceeded(const QString& title);
+QString NewFailed(const QString& title);
+QString OpenSucceeded(const QString& title);
+QString OpenFailed(const QString& title);
+QString SaveSucceeded(const QString& path);
+QString SaveFailed();
+
+}  // namespace cancel_tool::messages
