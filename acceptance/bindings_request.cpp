@@ -45,11 +45,7 @@ TEST(CancelRequest, NewSaveOpenRoundTripWritesTheExactBytes) {
   root->OwnerDocument()->SaveToFile(file);
   const std::string bytes = ReadFile(file);
   EXPECT_TRUE(bytes.starts_with(kDeclaration)) << bytes;
-  const std::string expected = RequestWith(
-      "<Pedido><InfPedidoCancelamento Id=\"1\"><IdentificacaoNfse><Numero>1</Numero>"
-      "<Cnpj>11222333000181</Cnpj><InscricaoMunicipal>Isento</InscricaoMunicipal>"
-      "<CodigoMunicipio>2927408</CodigoMunicipio></IdentificacaoNfse>"
-      "<CodigoCancelamento>1</CodigoCancelamento></InfPedidoCancelamento></Pedido>");
+  const std::string expected = DefaultCancelRequest(request::TargetNamespace);
   EXPECT_EQ(Canonical(bytes), expected);
 
   auto opened = request::OpenCancelarNfseEnvio(file.string());

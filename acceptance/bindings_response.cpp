@@ -17,11 +17,6 @@ std::string ResponseWith(std::string_view inner) {
   return Document("CancelarNfseResposta", response::TargetNamespace, inner);
 }
 
-std::string Message(const std::string& code, const std::string& rest) {
-  return "<MensagemRetorno><Codigo>" + code + "</Codigo><Mensagem>m" + code + "</Mensagem>" + rest +
-         "</MensagemRetorno>";
-}
-
 TEST(CancelResponse, ReadsTheConfirmationBranchAsWritten) {
   TempDir dir;
   const fs::path file = dir / "response.xml";
@@ -61,10 +56,10 @@ TEST(CancelResponse, AbsentListIsCreatedEmpty) {
 class ResponseList : public testing::Test {
  protected:
   void SetUp() override {
-    WriteFile(file_,
-              ResponseWith("<ListaMensagemRetorno>" + Message("A", "<Correcao>cA</Correcao>") +
-                           Message("B", "<Correcao>cB</Correcao>") + Message("C", "") +
-                           "</ListaMensagemRetorno>"));
+    WriteFile(file_, ResponseWith("<ListaMensagemRetorno>" +
+                                  ReturnMessage("A", "<Correcao>cA</Correcao>") +
+                                  ReturnMessage("B", "<Correcao>cB</Correcao>") +
+                                  ReturnMessage("C", "") + "</ListaMensagemRetorno>"));
     root_ = response::OpenCancelarNfseResposta(file_.string());
     list_ = root_->ListaMensagemRetorno();
   }
@@ -89,7 +84,7 @@ TEST_F(ResponseList, ReadsItemsInDocumentOrder) {
   EXPECT_EQ(list_->ItemAt(2)->Correcao(), "");
   EXPECT_NE(list_->Nodes(2), nullptr);
   // The absent Correcao is now an empty element at the end of its item.
-  EXPECT_NE(Saved(root_, dir_).find(Message("C", "<Correcao/>")), std::string::npos);
+  EXPECT_NE(Saved(root_, dir_).find(ReturnMessage("C", "<Correcao/>")), std::string::npos);
 }
 
 TEST_F(ResponseList, IndexOutsideTheItemsFails) {
@@ -122,7 +117,7 @@ TEST_F(ResponseList, DeleteRemoveAndClearTakeItemsOutOfTheDocument) {
   EXPECT_EQ(list_->Remove(list_->ItemAt(1)), 1);
   EXPECT_EQ(Codes(), (std::vector<std::string>{"B"}));
   EXPECT_EQ(Saved(root_, dir_),
-            ResponseWith("<ListaMensagemRetorno>" + Message("B", "<Correcao>cB</Correcao>") +
+            ResponseWith("<ListaMensagemRetorno>" + ReturnMessage("B", "<Correcao>cB</Correcao>") +
                          "</ListaMensagemRetorno>"));
   list_->Clear();
   EXPECT_EQ(list_->Count(), 0);
@@ -165,8 +160,8 @@ TEST(DocumentLifetime, AnyHandleKeepsItsDocumentAlive) {
   document->SaveToFile(file);
   EXPECT_NE(ReadFile(file).find("<CancelarNfseEnvio"), std::string::npos);
 
-  WriteFile(file,
-            ResponseWith("<ListaMensagemRetorno>" + Message("A", "") + "</ListaMensagemRetorno>"));
+  WriteFile(file, ResponseWith("<ListaMensagemRetorno>" + ReturnMessage("A", "") +
+                               "</ListaMensagemRetorno>"));
   auto item = response::OpenCancelarNfseResposta(file.string())->ListaMensagemRetorno()->ItemAt(0);
   EXPECT_EQ(item->Mensagem(), "mA");
 }

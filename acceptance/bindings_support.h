@@ -62,6 +62,21 @@ inline std::string Document(std::string_view root, std::string_view ns, std::str
   return xml + std::string(inner) + "</" + std::string(root) + ">";
 }
 
+// A return message of a response: Codigo `code`, Mensagem "m" + `code`, then `rest`.
+inline std::string ReturnMessage(const std::string& code, std::string_view rest) {
+  return "<MensagemRetorno><Codigo>" + code + "</Codigo><Mensagem>m" + code + "</Mensagem>" +
+         std::string(rest) + "</MensagemRetorno>";
+}
+
+// The request that the window's start values build, in the request namespace `ns`.
+inline std::string DefaultCancelRequest(std::string_view ns) {
+  return Document("CancelarNfseEnvio", ns,
+                  "<Pedido><InfPedidoCancelamento Id=\"1\"><IdentificacaoNfse><Numero>1</Numero>"
+                  "<Cnpj>11222333000181</Cnpj><InscricaoMunicipal>Isento</InscricaoMunicipal>"
+                  "<CodigoMunicipio>2927408</CodigoMunicipio></IdentificacaoNfse>"
+                  "<CodigoCancelamento>1</CodigoCancelamento></InfPedidoCancelamento></Pedido>");
+}
+
 // The line break after the declaration, a final line break and the form of an empty element are
 // the serializer's choice; everything else of the saved bytes is compared exactly.
 inline std::string Canonical(std::string xml) {

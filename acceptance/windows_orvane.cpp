@@ -1,0 +1,144 @@
+// Orvane's request side end to end: New, Save with its time-stamped name and namespace patch,
+// and Open.
+#include <QDateTime>
+#include <QRegularExpression>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <string>
+
+#include "acceptance/bindings_support.h"
+#include "acceptance/windows_support.h"
+#include "query_documents/query_documents.h"
+#include "query_tool/query_tool.h"
+
+namespace {
+
+using namespace acceptance;
+
+const QString kTitle = QStringLiteral("Consulta de NFS-e");
+constexpr int kInformacoes = 0;
+constexpr int kResponseTab = 2;
+
+std::string QueryWith(std::string_view inner) {
+  return Document("ConsultarNfseRpsEnvio", query_documents::RequestNamespace, inner);
+}
+
+// `<tag xmlns="types">value</tag>`, the form Save gives the five patched elements.
+std::string Patched(const std::string& tag, const std::string& value) {
+  return "<" + tag + " xmlns=\"" + query_documents::TypesNamespace + "\">" + value + "</" + tag +
+         ">";
+}
+
+// Every line break of `bytes` is CR LF; returns the text with LF line breaks.
+std::string WithoutCarriageReturns(const std::string& bytes) {
+  std::string text;
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    if (bytes[i] == '\n') {
+      EXPECT_TRUE(i > 0 && bytes[i - 1] == '\r') << "lone LF at " << i;
+    }
+    if (bytes[i] == '\r') {
+      EXPECT_TRUE(i + 1 < bytes.size() && bytes[i + 1] == '\n') << "lone CR at " << i;
+      continue;
+    }
+    text += bytes[i];
+  }
+  return text;
+}
+
+class Orvane : public testing::Test {
+ protected:
+  TempDir dir_;
+  std::unique_ptr<QWidget> window_ = query_tool::MakeOrvaneWindow();
+};
+
+TEST_F(Orvane, StartsOnTheResponseTabWithTheStartValues) {
+  EXPECT_EQ(CurrentTab(*window_), kResponseTab);
+  EXPECT_EQ(Keys(*window_, "ValueListEditor77"), (QStringList{"Numero", "Serie", "Tipo"}));
+  EXPECT_EQ(Keys(*window_, "ValueListEditor3"), (QStringList{"Cnpj", "InscricaoMunicipal"}));
+  EXPECT_EQ(Value(*window_, "ValueListEditor77", "Numero"), "4");
+  EXPECT_EQ(Value(*window_, "ValueListEditor3", "InscricaoMunicipal"), "552190");
+}
+
+TEST_F(Orvane, NewThenSaveWritesTheRequestWithTheFiveTagsPatched) {
+  Click(*window_, "Button10");
+  EXPECT_TRUE(LastLogLineIs(*window_, NewSucceeded(kTitle)));
+
+  const fs::path file = dir_ / "consulta.xml";
+  const QDateTime before = QDateTime::currentDateTime();
+  const QString proposed = PressAnswering(*window_, "Button11", "SaveDialog1", file);
+  const QDateTime after = QDateTime::currentDateTime();
+  const auto stamp = QRegularExpression("^(\\d{14})-ConsultarNfseRpsEnvio\\.xml$").match(proposed);
+  ASSERT_TRUE(stamp.hasMatch()) << proposed.toStdString();
+  const QDateTime at = QDateTime::fromString(stamp.captured(1), "ddMMyyyyHHmmss");
+  EXPECT_GE(at.secsTo(after), 0) << stamp.captured(1).toStdString();
+  EXPECT_LE(at.secsTo(before), 0) << stamp.captured(1).toStdString();
+
+  EXPECT_EQ(Canonical(WithoutCarriageReturns(ReadFile(file))),
+            QueryWith("<IdentificacaoRps>" + Patched("Numero", "4") + Patched("Serie", "1") +
+                      Patched("Tipo", "1") + "</IdentificacaoRps><Prestador>" +
+                      Patched("Cnpj", "99888777000166") + Patched("InscricaoMunicipal", "552190") +
+                      "</Prestador>"));
+  EXPECT_EQ(CurrentTab(*window_), kInformacoes);
+  EXPECT_EQ(Previewed(*window_), PathText(file));
+  EXPECT_TRUE(LastLogLineIs(*window_, SaveSucceeded(PathText(file))));
+
+  // The patched elements are in another namespace now, so the file does not reopen.
+  SetValue(*window_, "ValueListEditor77", "Serie", "kept");
+  PressAnswering(*window_, "Button12", "OpenDialog1", file);
+  EXPECT_TRUE(LastLogLineIs(*window_, OpenFailed(kTitle)));
+  EXPECT_EQ(Value(*window_, "ValueListEditor77", "Serie"), "kept");
+}
+
+TEST_F(Orvane, TypedNumbersWrapAsTheirFieldsDo) {
+  SetValue(*window_, "ValueListEditor77", "Numero", "-1");
+  SetValue(*window_, "ValueListEditor77", "Tipo", "256");
+  Click(*window_, "Button10");
+  const fs::path file = dir_ / "wrapped.xml";
+  PressAnswering(*window_, "Button11", "SaveDialog1", file);
+  const std::string saved = ReadFile(file);
+  EXPECT_NE(saved.find(Patched("Numero", "-1")), std::string::npos) << saved;
+  EXPECT_NE(saved.find(Patched("Tipo", "0")), std::string::npos) << saved;
+}
+
+TEST_F(Orvane, NewWithABadNumberSavesOnlyTheRoot) {
+  SetValue(*window_, "ValueListEditor77", "Numero", "abc");
+  Click(*window_, "Button10");
+  EXPECT_TRUE(LastLogLineIs(*window_, NewFailed(kTitle)));
+  const fs::path file = dir_ / "root.xml";
+  PressAnswering(*window_, "Button11", "SaveDialog1", file);
+  EXPECT_EQ(Canonical(WithoutCarriageReturns(ReadFile(file))),
+            kDeclaration + "<ConsultarNfseRpsEnvio xmlns=\"" + query_documents::RequestNamespace +
+                "\"/>");
+}
+
+TEST_F(Orvane, SaveBeforeAnyRequestOrCancelledWritesNothing) {
+  PressAnswering(*window_, "Button11", "SaveDialog1", {});
+  EXPECT_EQ(CurrentTab(*window_), kResponseTab);
+  EXPECT_TRUE(Lines(*window_, "Memo1").isEmpty());
+
+  PressAnswering(*window_, "Button11", "SaveDialog1", dir_ / "nothing.xml");
+  EXPECT_TRUE(LastLogLineIs(*window_, SaveFailed()));
+  EXPECT_TRUE(fs::is_empty(dir_.path()));
+}
+
+TEST_F(Orvane, OpenFillsTheGridsFromARequestInTheRequestNamespace) {
+  const fs::path file = dir_ / "pedido \xc3\xa7.xml";
+  WriteFile(file, QueryWith("<IdentificacaoRps><Numero>-1</Numero><Serie>S\xc3\xa9rie</Serie>"
+                            "<Tipo>200</Tipo></IdentificacaoRps><Prestador><Cnpj>1</Cnpj>"
+                            "<InscricaoMunicipal>Isen\xc3\xa7\xc3\xa3o</InscricaoMunicipal>"
+                            "</Prestador>"));
+  PressAnswering(*window_, "Button12", "OpenDialog1", file);
+  EXPECT_TRUE(LastLogLineIs(*window_, OpenSucceeded(kTitle)));
+  EXPECT_EQ(Value(*window_, "ValueListEditor77", "Numero"), "4294967295");
+  EXPECT_EQ(Value(*window_, "ValueListEditor77", "Serie"), QString::fromUtf8("S\xc3\xa9rie"));
+  EXPECT_EQ(Value(*window_, "ValueListEditor77", "Tipo"), "-56");
+  EXPECT_EQ(Value(*window_, "ValueListEditor3", "Cnpj"), "1");
+  EXPECT_EQ(Value(*window_, "ValueListEditor3", "InscricaoMunicipal"),
+            QString::fromUtf8("Isen\xc3\xa7\xc3\xa3o"));
+  EXPECT_EQ(CurrentTab(*window_), kInformacoes);
+  EXPECT_EQ(Previewed(*window_), PathText(file));
+}
+
+}  // namespace

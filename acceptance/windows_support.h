@@ -1,0 +1,86 @@
+// Driving a program window headless: controls by object name, grids by key, the log and the
+// file dialogs answered while their exec() runs.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+// Shows Qt text in test failures.
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
+
+namespace acceptance {
+
+// The named child of `window`, of class T; throws (failing the test) when there is none.
+template <class T>
+T* Child(const QWidget& window, const char* name) {
+  T* child = window.findChild<T*>(QString::fromLatin1(name));
+  if (child == nullptr)
+    throw std::runtime_error(std::string("no control of that class named ") + name);
+  return child;
+}
+
+void Click(const QWidget& window, const char* button);
+QString PathText(const std::filesystem::path& path);
+int CurrentTab(const QWidget& window);
+QString Previewed(const QWidget& window);  // the path WebBrowser1 shows
+QStringList Lines(const QWidget& window, const char* memo);
+
+QStringList Keys(const QWidget& window, const char* grid);
+QString Value(const QWidget& window, const char* grid, const QString& key);
+void SetValue(const QWidget& window, const char* grid, const QString& key, const QString& value);
+
+// Passes when the last line of the log Memo1 is a log line (today's short date first) carrying
+// `message`.
+testing::AssertionResult LastLogLineIs(const QWidget& window, const QString& message);
+
+// Log messages the programs share; `title` is the program's document title.
+QString NewSucceeded(const QString& title);
+QString NewFailed(const QString& title);
+QString OpenSucceeded(const QString& title);
+QString OpenFailed(const QString& title);
+QString SaveSucceeded(const QString& path);
+QString SaveFailed();
+
+// Answers the next exec() of the window's file dialog `name`: selects `file` and accepts it, or
+// cancels when `file` is empty. Any other modal window still open after a few seconds is closed
+// and fails the test, so a stray dialog cannot hang the suite.
+class DialogAnswer {
+ public:
+  DialogAnswer(const QWidget& window, const char* name, QString file);
+  DialogAnswer(const DialogAnswer&) = delete;
+  DialogAnswer& operator=(const DialogAnswer&) = delete;
+
+  bool shown() const { return shown_; }
+  const QString& proposed() const { return proposed_; }  // file name the dialog held when shown
+
+ private:
+  void Poll();
+
+  const QWidget& window_;
+  QString name_;
+  QString file_;
+  bool shown_ = false;
+  QString proposed_;
+  QTimer timer_;
+  QElapsedTimer clock_;
+};
+
+// Presses `button` while the window's file dialog `dialog` is answered with `file` (empty: cancel);
+// expects the dialog to be shown and returns the file name it proposed.
+QString PressAnswering(const QWidget& window, const char* button, const char* dialog,
+                       const std::filesystem::path& file);
+
+}  // namespace acceptance
