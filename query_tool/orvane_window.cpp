@@ -16,6 +16,7 @@ namespace {
 
 using cancel_tool::TForm1;
 using cancel_tool::TValueListEditor;
+namespace messages = cancel_tool::messages;
 
 const QString kTitle = QStringLiteral("Consulta de NFS-e");
 
@@ -54,10 +55,6 @@ void ShowFields(TForm1& form, const RequestFields& fields) {
   lower.SetValue(QStringLiteral("InscricaoMunicipal"), fields.inscricaoMunicipal);
 }
 
-std::filesystem::path FilePath(const QString& path) {
-  return std::filesystem::path(path.toStdU16String());
-}
-
 // Orvane's module state (the shell keeps the last opened path and the title) and handlers.
 class OrvaneHandlers : public cancel_tool::ShellHandlers {
  public:
@@ -65,14 +62,11 @@ class OrvaneHandlers : public cancel_tool::ShellHandlers {
 
   // "1. Novo": a new request from the grids, current from its first step on.
   void Button10Click(TForm1& form) override {
-    form.Guarded(QStringLiteral(" - Erro ao tentar gerar ") + kTitle + QStringLiteral("!"), [&] {
+    form.Guarded(messages::NewFailed(form.Title()), [&] {
       request_ = query_documents::NewConsultarNfseRpsEnvio();
       request_->OwnerDocument()->SetEncoding("UTF-8");
       WriteRequest(*request_, FieldsOf(form));
-      form.Log(QStringLiteral(" - ") + kTitle +
-               QStringLiteral(" Gerado com Sucesso! Clique em \"Salvar\" para gerar o arquivo XML "
-                              "referente ao ") +
-               kTitle + QStringLiteral(" criado"));
+      form.Log(messages::NewSucceeded(form.Title()));
     });
   }
 
@@ -81,20 +75,17 @@ class OrvaneHandlers : public cancel_tool::ShellHandlers {
     const std::optional<QString> path = form.Ask(form.OpenDialog1());
     if (!path) return;
     form.SelectTab(cancel_tool::kInformationTab);
-    form.Guarded(QStringLiteral(" - Erro ao tentar carregar arquivo de ") + kTitle +
-                     QStringLiteral("! Selecione a opção \"Validar\" para mais informações"),
-                 [&] {
-                   request_ = query_documents::OpenConsultarNfseRpsEnvio(path->toStdU16String());
-                   {
-                     // The rows read before a failure keep their new values.
-                     RequestFields fields = FieldsOf(form);
-                     const auto show = qScopeGuard([&] { ShowFields(form, fields); });
-                     ReadRequest(*request_, fields);
-                   }
-                   form.ShowOpenedFile(*path);
-                   form.Log(QStringLiteral(" - Arquivo de ") + kTitle +
-                            QStringLiteral(" carregado com sucesso!"));
-                 });
+    form.Guarded(messages::OpenFailed(form.Title()), [&] {
+      request_ = query_documents::OpenConsultarNfseRpsEnvio(path->toStdU16String());
+      {
+        // The rows read before a failure keep their new values.
+        RequestFields fields = FieldsOf(form);
+        const auto show = qScopeGuard([&] { ShowFields(form, fields); });
+        ReadRequest(*request_, fields);
+      }
+      form.ShowOpenedFile(*path);
+      form.Log(messages::OpenSucceeded(form.Title()));
+    });
   }
 
   // "2.Salvar": the current request, as it is now, to a time-stamped file, which is then
@@ -105,13 +96,13 @@ class OrvaneHandlers : public cancel_tool::ShellHandlers {
     const std::optional<QString> path = form.Ask(dialog);
     if (!path) return;
     form.SelectTab(cancel_tool::kInformationTab);
-    form.Guarded(QStringLiteral(" - Erro ao tentar Salvar Nota Fiscal Eletronica!"), [&] {
+    form.Guarded(messages::SaveFailed(), [&] {
       if (!request_) throw std::runtime_error("no request document");
-      request_->OwnerDocument()->SaveToFile(FilePath(*path));
-      AdjustSavedRequest(FilePath(*path));
+      const std::filesystem::path file(path->toStdU16String());
+      request_->OwnerDocument()->SaveToFile(file);
+      AdjustSavedRequest(file);
       form.WebBrowser1().Navigate(*path);
-      form.Log(QStringLiteral(" - Arquivo de Nota Fiscal Eletronica (") + *path +
-               QStringLiteral(") salvo com sucesso!"));
+      form.Log(messages::SaveSucceeded(*path));
     });
   }
 

@@ -15,6 +15,7 @@ namespace {
 using cancel_tool::kInformationTab;
 using cancel_tool::kRequestTab;
 using cancel_tool::kResponseTab;
+using namespace fixture;
 
 // Read when used: the constants of another file are not set before this file's statics.
 QByteArray RequestNs() { return QByteArray::fromStdString(query_documents::RequestNamespace); }
@@ -31,7 +32,7 @@ QByteArray PlainRequest(const QByteArray& rps, const QByteArray& prestador) {
          prestador + "</Prestador></ConsultarNfseRpsEnvio>\n";
 }
 
-class WindowTest : public fixture::OrvaneTest, public ::testing::Test {
+class WindowTest : public OrvaneTest, public ::testing::Test {
  protected:
   void SetUpper(const char* key, const QString& value) {
     form().ValueListEditor77().SetValue(QLatin1String(key), value);
@@ -101,7 +102,7 @@ TEST_F(WindowTest, NewThenSaveWritesTheDefaultRequestAdjustedByteForByte) {
                 "<Prestador>" + Typed("Cnpj") + "99888777000166</Cnpj>" +
                 Typed("InscricaoMunicipal") +
                 "552190</InscricaoMunicipal></Prestador></ConsultarNfseRpsEnvio>\r\n");
-  EXPECT_EQ(LogMessages(), (QStringList{fixture::kNewSucceeded, fixture::SaveSucceeded(path)}));
+  EXPECT_EQ(LogMessages(), (QStringList{NewSucceeded(kTitle), SaveSucceeded(path)}));
   EXPECT_EQ(Tab(), kInformationTab);
   EXPECT_EQ(form().WebBrowser1().path(), path);
   EXPECT_TRUE(form().LastOpenedPath().isEmpty());
@@ -110,7 +111,7 @@ TEST_F(WindowTest, NewThenSaveWritesTheDefaultRequestAdjustedByteForByte) {
 TEST_F(WindowTest, SaveBeforeAnyRequestFailsAndWritesNothing) {
   const QString path = Path(QStringLiteral("none.xml"));
   ClickAnswering("Button11", "SaveDialog1", path);
-  EXPECT_EQ(LogMessages(), QStringList{fixture::kSaveFailed});
+  EXPECT_EQ(LogMessages(), QStringList{kSaveFailed});
   EXPECT_EQ(Tab(), kInformationTab);
   EXPECT_FALSE(QFileInfo::exists(path));
   EXPECT_TRUE(form().WebBrowser1().path().isEmpty());
@@ -129,10 +130,10 @@ TEST_F(WindowTest, NewStopsAtANumberThatDoesNotParse) {
                    "1</Serie></IdentificacaoRps></ConsultarNfseRpsEnvio>"},
   };
   for (const auto& c : cases) {
-    fixture::OrvaneTest test;
+    OrvaneTest test;
     test.form().ValueListEditor77().SetValue(QLatin1String(c.key), QStringLiteral("abc"));
     test.Click("Button10");
-    EXPECT_EQ(test.LogMessages(), QStringList{fixture::kNewFailed}) << c.key;
+    EXPECT_EQ(test.LogMessages(), QStringList{NewFailed(kTitle)}) << c.key;
     EXPECT_EQ(test.form().ValueListEditor77().Value(QLatin1String(c.key)), QStringLiteral("abc"));
     const QString path = test.Path(QStringLiteral("partial.xml"));
     test.ClickAnswering("Button11", "SaveDialog1", path);
@@ -169,7 +170,7 @@ TEST_F(WindowTest, OpenFillsTheRowsOfARequestInTheRequestNamespace) {
                    "<Cnpj>11222333000181</Cnpj><InscricaoMunicipal>Isento</InscricaoMunicipal>"));
   Open(path);
   EXPECT_EQ(Rows(), (QStringList{"4294967295", "Série", "-56", "11222333000181", "Isento"}));
-  EXPECT_EQ(LogMessages(), QStringList{fixture::kOpenSucceeded});
+  EXPECT_EQ(LogMessages(), QStringList{OpenSucceeded(kTitle)});
   EXPECT_EQ(Tab(), kInformationTab);
   EXPECT_EQ(form().LastOpenedPath(), path);
   EXPECT_EQ(form().WebBrowser1().path(), path);
@@ -190,7 +191,7 @@ TEST_F(WindowTest, ReopeningAnAdjustedFileFailsAtItsFirstField) {
   const QStringList rows = Rows();
 
   Open(adjusted);
-  EXPECT_EQ(LogMessages().last(), fixture::kOpenFailed);
+  EXPECT_EQ(LogMessages().last(), OpenFailed(kTitle));
   EXPECT_EQ(Rows(), rows);
   EXPECT_EQ(form().LastOpenedPath(), plain);
   EXPECT_EQ(form().WebBrowser1().path(), adjusted);  // as the Save before left it
@@ -206,7 +207,7 @@ TEST_F(WindowTest, OpenOfAFileThatIsNoRequestKeepsThePreviousOne) {
       Write(QStringLiteral("bad.xml"), "<ConsultarNfseRpsResposta xmlns=\"" + RequestNs() + "\"/>");
   for (const QString& path : {bad, Path(QStringLiteral("missing.xml"))}) {
     Open(path);
-    EXPECT_EQ(LogMessages().last(), fixture::kOpenFailed);
+    EXPECT_EQ(LogMessages().last(), OpenFailed(kTitle));
   }
   EXPECT_TRUE(form().LastOpenedPath().isEmpty());
   EXPECT_TRUE(SaveAs(QStringLiteral("kept.xml")).contains(Typed("Numero") + "4</Numero>"));
@@ -267,7 +268,7 @@ TEST_F(WindowTest, AUtf16RequestIsAdjustedInItsOwnEncoding) {
     return bytes;
   };
   Open(Write(QStringLiteral("utf16.xml"), utf16(text)));
-  ASSERT_EQ(LogMessages(), QStringList{fixture::kOpenSucceeded});
+  ASSERT_EQ(LogMessages(), QStringList{OpenSucceeded(kTitle)});
 
   const QByteArray saved = SaveAs(QStringLiteral("saved.xml"));
   QString expected = text;
