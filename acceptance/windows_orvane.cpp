@@ -47,11 +47,7 @@ std::string WithoutCarriageReturns(const std::string& bytes) {
   return text;
 }
 
-class Orvane : public testing::Test {
- protected:
-  TempDir dir_;
-  std::unique_ptr<QWidget> window_ = query_tool::MakeOrvaneWindow();
-};
+using Orvane = WindowTest<query_tool::MakeOrvaneWindow>;
 
 TEST_F(Orvane, StartsOnTheResponseTabWithTheStartValues) {
   EXPECT_EQ(CurrentTab(*window_), kResponseTab);

@@ -119,9 +119,7 @@ QString OpenSucceeded(const QString& title) {
 
 QString OpenFailed(const QString& title) {
   return " - Erro ao tentar carregar arquivo de " + title +
-         QString::fromUtf8(
-             "! Selecione a op\xc3\xa7\xc3\xa3o \"Validar\" para mais informa\xc3\xa7\xc3\xb5"
-             "es");
+         QString::fromUtf8("! Selecione a opção \"Validar\" para mais informações");
 }
 
 QString SaveSucceeded(const QString& path) {

@@ -9,10 +9,13 @@
 #include <QWidget>
 
 #include <filesystem>
+#include <memory>
 #include <stdexcept>
 #include <string>
 
 #include <gtest/gtest.h>
+
+#include "acceptance/bindings_support.h"
 
 #include <ostream>
 
@@ -76,6 +79,14 @@ class DialogAnswer {
   QString proposed_;
   QTimer timer_;
   QElapsedTimer clock_;
+};
+
+// A fresh window of the program `Make` builds, and a scratch folder, for each test.
+template <std::unique_ptr<QWidget> (*Make)()>
+class WindowTest : public testing::Test {
+ protected:
+  TempDir dir_;
+  std::unique_ptr<QWidget> window_ = Make();
 };
 
 // Presses `button` while the window's file dialog `dialog` is answered with `file` (empty: cancel);

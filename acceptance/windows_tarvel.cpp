@@ -23,11 +23,7 @@ constexpr int kInformacoes = 0;
 constexpr int kRequestTab = 1;
 constexpr int kResponseTab = 2;
 
-class Tarvel : public testing::Test {
- protected:
-  TempDir dir_;
-  std::unique_ptr<QWidget> window_ = cancel_tool::MakeTarvelWindow();
-};
+using Tarvel = WindowTest<cancel_tool::MakeTarvelWindow>;
 
 TEST_F(Tarvel, StartsOnTheRequestTabWithTheStartValues) {
   EXPECT_EQ(CurrentTab(*window_), kRequestTab);
@@ -53,7 +49,11 @@ TEST_F(Tarvel, NewThenSaveWritesTheRequestAndShowsIt) {
   EXPECT_EQ(CurrentTab(*window_), kInformacoes);
   EXPECT_EQ(Previewed(*window_), PathText(file));
   EXPECT_TRUE(LastLogLineIs(*window_, SaveSucceeded(PathText(file))));
-  EXPECT_EQ(Lines(*window_, "Memo1").size(), 2);
+
+  // Saving over the file replaces it without asking (a question would fail the answer).
+  PressAnswering(*window_, "Button11", "SaveDialog1", file);
+  EXPECT_TRUE(LastLogLineIs(*window_, SaveSucceeded(PathText(file))));
+  EXPECT_EQ(Lines(*window_, "Memo1").size(), 3);
 }
 
 TEST_F(Tarvel, SaveProposesCharactersFourToFortySevenOfTheId) {

@@ -1,0 +1,70 @@
+// What both programs' windows share: the shell's named controls and their own state per window.
+#include <QFileDialog>
+#include <QTabWidget>
+#include <QWidget>
+
+#include <memory>
+
+#include "acceptance/bindings_support.h"
+#include "acceptance/windows_support.h"
+#include "cancel_tool/cancel_tool.h"
+#include "query_tool/query_tool.h"
+
+namespace {
+
+using namespace acceptance;
+
+struct Program {
+  const char* name;
+  std::unique_ptr<QWidget> (*make)();
+  const char* request_tab;  // captions of tabs 1 and 2
+  const char* response_tab;
+
+  friend void PrintTo(const Program& program, std::ostream* out) { *out << program.name; }
+};
+
+class ProgramWindow : public testing::TestWithParam<Program> {};
+
+// The meta-object's class name without its C++ namespace (Qt writes "cancel_tool::TForm1").
+QString ClassOf(const QObject& object) {
+  return QString::fromLatin1(object.metaObject()->className()).section(QStringLiteral("::"), -1);
+}
+
+TEST_P(ProgramWindow, EachIsTheShellWithItsNamedControls) {
+  const auto window = GetParam().make();
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_EQ(ClassOf(*window), "TForm1");
+  EXPECT_EQ(ClassOf(*Child<QObject>(*window, "WebBrowser1")), "TWebBrowser");
+  for (const char* grid : {"ValueListEditor77", "ValueListEditor3"}) {
+    EXPECT_EQ(ClassOf(*Child<QObject>(*window, grid)), "TValueListEditor");
+  }
+  for (const char* dialog : {"SaveDialog1", "OpenDialog1"}) {
+    EXPECT_EQ(Child<QFileDialog>(*window, dialog)->parent(), window.get()) << dialog;
+  }
+  const auto* tabs = Child<QTabWidget>(*window, "PageControl25");
+  QStringList captions;
+  for (int i = 0; i < tabs->count(); ++i) captions << tabs->tabText(i);
+  EXPECT_EQ(captions, (QStringList{QString::fromUtf8("Informações"), GetParam().request_tab,
+                                   GetParam().response_tab, "Como Comprar?"}));
+}
+
+TEST_P(ProgramWindow, TwoOfThemKeepTheirOwnRequest) {
+  TempDir dir;
+  auto first = GetParam().make();
+  auto second = GetParam().make();
+  Click(*first, "Button10");
+  PressAnswering(*second, "Button11", "SaveDialog1", dir / "second.xml");
+  EXPECT_TRUE(LastLogLineIs(*second, SaveFailed()));
+  EXPECT_TRUE(fs::is_empty(dir.path()));
+  EXPECT_EQ(Lines(*first, "Memo1").size(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(, ProgramWindow,
+                         testing::Values(Program{"Tarvel", cancel_tool::MakeTarvelWindow,
+                                                 "CancelarNfseEnvio", "CancelarNfseResposta"},
+                                         Program{"Orvane", query_tool::MakeOrvaneWindow,
+                                                 "ConsultarNfseRpsEnvio",
+                                                 "ConsultarNfseRpsResposta"}),
+                         ByName());
+
+}  // namespace
