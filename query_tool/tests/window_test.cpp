@@ -79,15 +79,25 @@ TEST_F(WindowTest, StartsOnTheResponseTabWithItsOwnCaptionsAndGrids) {
   EXPECT_TRUE(LogMessages().isEmpty());
 }
 
-TEST_F(WindowTest, SaveProposesTheClockTimeAnewOnEveryPress) {
+// Every press proposes a name from the clock at that press; a cancelled dialog changes nothing,
+// and a confirmed one before any New or Open fails without writing a file.
+TEST_F(WindowTest, SaveProposesTheClockTimeOnEveryPressAndNeedsARequest) {
   for (const int second : {5, 6}) {
     form().SetClock([second] { return QDateTime(QDate(2015, 2, 4), QTime(14, 30, second)); });
     const std::shared_ptr<QString> proposal = Answer("SaveDialog1", {});
     Click("Button11");
     EXPECT_EQ(*proposal, QStringLiteral("0402201514300%1-ConsultarNfseRpsEnvio.xml").arg(second));
   }
-  EXPECT_EQ(Tab(), kResponseTab);  // cancelled: nothing else happens
+  EXPECT_EQ(Tab(), kResponseTab);
   EXPECT_TRUE(LogMessages().isEmpty());
+
+  form().SetClock(FixedNow);
+  const QString path = Path(QStringLiteral("none.xml"));
+  ClickAnswering("Button11", "SaveDialog1", path);
+  EXPECT_EQ(LogMessages(), QStringList{kSaveFailed});
+  EXPECT_EQ(Tab(), kInformationTab);
+  EXPECT_FALSE(QFileInfo::exists(path));
+  EXPECT_TRUE(form().WebBrowser1().path().isEmpty());
 }
 
 TEST_F(WindowTest, NewThenSaveWritesTheDefaultRequestAdjustedByteForByte) {
@@ -106,15 +116,6 @@ TEST_F(WindowTest, NewThenSaveWritesTheDefaultRequestAdjustedByteForByte) {
   EXPECT_EQ(Tab(), kInformationTab);
   EXPECT_EQ(form().WebBrowser1().path(), path);
   EXPECT_TRUE(form().LastOpenedPath().isEmpty());
-}
-
-TEST_F(WindowTest, SaveBeforeAnyRequestFailsAndWritesNothing) {
-  const QString path = Path(QStringLiteral("none.xml"));
-  ClickAnswering("Button11", "SaveDialog1", path);
-  EXPECT_EQ(LogMessages(), QStringList{kSaveFailed});
-  EXPECT_EQ(Tab(), kInformationTab);
-  EXPECT_FALSE(QFileInfo::exists(path));
-  EXPECT_TRUE(form().WebBrowser1().path().isEmpty());
 }
 
 // A grid number that does not parse stops New before its parent element is reached; the
