@@ -25,9 +25,9 @@ struct Program {
 
 class ProgramWindow : public testing::TestWithParam<Program> {};
 
-// The meta-object's class name without its C++ namespace (Qt writes "cancel_tool::TForm1").
+// The class name Qt reports for a component.
 QString ClassOf(const QObject& object) {
-  return QString::fromLatin1(object.metaObject()->className()).section(QStringLiteral("::"), -1);
+  return QString::fromLatin1(object.metaObject()->className());
 }
 
 TEST_P(ProgramWindow, EachIsTheShellWithItsNamedControls) {

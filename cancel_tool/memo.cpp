@@ -2,7 +2,7 @@
 
 #include <QTextDocument>
 
-namespace cancel_tool {
+using namespace cancel_tool;
 
 TMemo::TMemo(QWidget* parent) : QPlainTextEdit(parent) { setReadOnly(true); }
 
@@ -35,5 +35,3 @@ void TMemo::List(const std::function<void(std::vector<std::string>&)>& read) {
   }
   AddLines(lines);
 }
-
-}  // namespace cancel_tool

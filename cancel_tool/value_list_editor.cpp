@@ -2,7 +2,7 @@
 
 #include <QHeaderView>
 
-namespace cancel_tool {
+using namespace cancel_tool;
 
 namespace {
 constexpr int kKeyColumnWidth = 150;
@@ -52,5 +52,3 @@ QString TValueListEditor::KeyAt(int row) const {
   const QTableWidgetItem* keyItem = item(row - 1, 0);
   return keyItem ? keyItem->text() : QString();
 }
-
-}  // namespace cancel_tool

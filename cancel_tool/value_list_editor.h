@@ -12,6 +12,8 @@ struct GridRow {
   QString value;
 };
 
+}  // namespace cancel_tool
+
 // A key/value grid: the header is the title row ("Key", "Value"), each further row one fixed key
 // and its editable value. Rows count from the title row, as the handlers count them: data rows
 // are 1 to RowCount() - 1.
@@ -35,4 +37,6 @@ class TValueListEditor : public QTableWidget {
   int FindRow(const QString& key) const;  // table row, or -1
 };
 
+namespace cancel_tool {
+using ::TValueListEditor;
 }  // namespace cancel_tool

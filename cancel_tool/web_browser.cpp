@@ -10,7 +10,7 @@
 #include <QXmlStreamReader>
 #include <vector>
 
-namespace cancel_tool {
+using namespace cancel_tool;
 
 namespace {
 
@@ -279,5 +279,3 @@ void TWebBrowser::Navigate(const QString& path) {
   tree_->expandAll();
   setCurrentWidget(tree_);
 }
-
-}  // namespace cancel_tool

@@ -12,7 +12,7 @@
 
 #include "cancel_tool/pictures.h"
 
-namespace cancel_tool {
+using namespace cancel_tool;
 
 namespace {
 
@@ -335,5 +335,3 @@ void TForm1::Button5Click() {
     }
   }
 }
-
-}  // namespace cancel_tool

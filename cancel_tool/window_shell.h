@@ -36,6 +36,7 @@
 
 class QFileDialog;
 class QTabWidget;
+class TForm1;
 
 namespace cancel_tool {
 
@@ -56,7 +57,7 @@ struct ShellDescription {
   int startTab = kRequestTab;
 };
 
-class TForm1;
+using ::TForm1;
 
 // A program's module state and handlers. The window owns it and releases it first when closing,
 // so the program's documents go before the shell's last opened path and title.
@@ -69,12 +70,14 @@ class ShellHandlers {
   virtual void Button3Click(TForm1& form) = 0;   // "Abrir" on the response tab
 };
 
+}  // namespace cancel_tool
+
 class TForm1 : public QWidget {
   Q_OBJECT
 
  public:
-  TForm1(ShellDescription description, std::unique_ptr<ShellHandlers> handlers,
-         QWidget* parent = nullptr);
+  TForm1(cancel_tool::ShellDescription description,
+         std::unique_ptr<cancel_tool::ShellHandlers> handlers, QWidget* parent = nullptr);
   ~TForm1() override;
 
   QTabWidget& PageControl25() const { return *pages_; }
@@ -114,12 +117,12 @@ class TForm1 : public QWidget {
 
  private:
   QWidget* MakeInformationPage();
-  QWidget* MakeRequestPage(const ShellDescription& description);
+  QWidget* MakeRequestPage(const cancel_tool::ShellDescription& description);
   QWidget* MakeResponsePage();
   QWidget* MakeHowToBuyPage();
   void MakeDialogs();
 
-  std::unique_ptr<ShellHandlers> handlers_;
+  std::unique_ptr<cancel_tool::ShellHandlers> handlers_;
   QString lastOpenedPath_;
   QString title_;
   std::function<QDateTime()> clock_;
@@ -136,5 +139,3 @@ class TForm1 : public QWidget {
   QFileDialog* saveDialog_ = nullptr;
   QFileDialog* openDialog_ = nullptr;
 };
-
-}  // namespace cancel_tool

@@ -199,6 +199,13 @@ TEST_F(WindowTest, OpensOnTheRequestTabWithTheStartValues) {
   }
   EXPECT_EQ(form().findChild<QPushButton*>(QStringLiteral("Button11"))->text(),
             QStringLiteral("2.Salvar"));
+  // The component classes, by the names a caller looks them up with.
+  const std::pair<const QObject*, const char*> classes[] = {
+      {&form(), "TForm1"},
+      {&form().ValueListEditor77(), "TValueListEditor"},
+      {&form().ValueListEditor3(), "TValueListEditor"},
+      {&form().WebBrowser1(), "TWebBrowser"}};
+  for (const auto& [object, name] : classes) EXPECT_STREQ(object->metaObject()->className(), name);
 }
 
 TEST_F(WindowTest, DialogsAreSetUpAsTheHandlersNeedThem) {
