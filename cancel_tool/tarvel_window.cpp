@@ -1,6 +1,7 @@
 #include "cancel_tool/tarvel_window.h"
 
-#include <QFileDialog>
+#include <QScopeGuard>
+#include <stdexcept>
 
 #include "cancel_documents/request.h"
 #include "cancel_documents/response.h"
@@ -70,59 +71,38 @@ class TarvelHandlers : public ShellHandlers {
 
   // "1. Novo": a new request from the grids, current from its first step on.
   void Button10Click(TForm1& form) override {
-    form.Guarded(messages::NewFailed(form.Title()), [&] {
+    form.NewRequest([&] {
       request_ = request::NewCancelarNfseEnvio();
       request_->OwnerDocument()->SetEncoding("UTF-8");
       WriteRequest(*request_, FieldsOf(form));
-      form.Log(messages::NewSucceeded(form.Title()));
     });
   }
 
   // "Abrir" on the request tab: a saved request back into the grids.
   void Button12Click(TForm1& form) override {
-    const std::optional<QString> path = form.Ask(form.OpenDialog1());
-    if (!path) return;
-    form.SelectTab(kInformationTab);
-    form.Guarded(messages::OpenFailed(form.Title()), [&] {
-      request_ = request::OpenCancelarNfseEnvio(Local(*path));
+    form.OpenFile([&](const QString& path) {
+      request_ = request::OpenCancelarNfseEnvio(Local(path));
+      // The rows read before a failure keep their new values.
       RequestFields fields = FieldsOf(form);
-      try {
-        ReadRequest(*request_, fields);
-      } catch (...) {
-        ShowFields(form, fields);  // the rows read before the failure keep their new values
-        throw;
-      }
-      ShowFields(form, fields);
-      form.ShowOpenedFile(*path);
-      form.Log(messages::OpenSucceeded(form.Title()));
+      const auto show = qScopeGuard([&] { ShowFields(form, fields); });
+      ReadRequest(*request_, fields);
     });
   }
 
   // "2.Salvar": the current request, as it is now, to the chosen file.
   void Button2Click(TForm1& form) override {
-    QFileDialog& dialog = form.SaveDialog1();
-    dialog.selectFile(ProposedRequestName(form.ValueListEditor77().Value(QStringLiteral("Id"))));
-    const std::optional<QString> path = form.Ask(dialog);
-    if (!path) return;
-    form.SelectTab(kInformationTab);
-    form.Guarded(messages::SaveFailed(), [&] {
-      if (!request_) throw std::runtime_error("no request document");
-      request_->OwnerDocument()->SaveToFile(binding::Local8BitPath(Local(*path)));
-      form.WebBrowser1().Navigate(*path);
-      form.Log(messages::SaveSucceeded(*path));
-    });
+    form.SaveRequest(ProposedRequestName(form.ValueListEditor77().Value(QStringLiteral("Id"))),
+                     [&](const QString& path) {
+                       if (!request_) throw std::runtime_error("no request document");
+                       request_->OwnerDocument()->SaveToFile(binding::Local8BitPath(Local(path)));
+                     });
   }
 
   // "Abrir" on the response tab: lists a cancellation response in Memo5.
   void Button3Click(TForm1& form) override {
-    const std::optional<QString> path = form.Ask(form.OpenDialog1());
-    if (!path) return;
-    form.SelectTab(kInformationTab);
-    form.Guarded(messages::OpenFailed(form.Title()), [&] {
-      response_ = response::OpenCancelarNfseResposta(Local(*path));
+    form.OpenFile([&](const QString& path) {
+      response_ = response::OpenCancelarNfseResposta(Local(path));
       form.Memo5().List([&](std::vector<std::string>& lines) { ListResponse(*response_, lines); });
-      form.ShowOpenedFile(*path);
-      form.Log(messages::OpenSucceeded(form.Title()));
     });
   }
 

@@ -327,6 +327,37 @@ void TForm1::Guarded(const QString& failedMessage, const std::function<void()>& 
   }
 }
 
+void TForm1::NewRequest(const std::function<void()>& build) {
+  Guarded(messages::NewFailed(title_), [&] {
+    build();
+    Log(messages::NewSucceeded(title_));
+  });
+}
+
+void TForm1::OpenFile(const std::function<void(const QString& path)>& read) {
+  const std::optional<QString> path = Ask(*openDialog_);
+  if (!path) return;
+  SelectTab(kInformationTab);
+  Guarded(messages::OpenFailed(title_), [&] {
+    read(*path);
+    ShowOpenedFile(*path);
+    Log(messages::OpenSucceeded(title_));
+  });
+}
+
+void TForm1::SaveRequest(const QString& name,
+                         const std::function<void(const QString& path)>& write) {
+  saveDialog_->selectFile(name);
+  const std::optional<QString> path = Ask(*saveDialog_);
+  if (!path) return;
+  SelectTab(kInformationTab);
+  Guarded(messages::SaveFailed(), [&] {
+    write(*path);
+    preview_->Navigate(*path);
+    Log(messages::SaveSucceeded(*path));
+  });
+}
+
 void TForm1::Button5Click() {
   SelectTab(kRequestTab);
   for (TValueListEditor* grid : findChildren<TValueListEditor*>()) {

@@ -12,7 +12,8 @@
 //   auto window = std::make_unique<cancel_tool::TForm1>(Describe(),
 //   std::make_unique<MyHandlers>());
 //
-// Handlers get the window and use its controls and helpers: Ask() shows a dialog, SelectTab()
+// Handlers get the window and use its controls and helpers: NewRequest(), OpenFile() and
+// SaveRequest() are the frames of the handlers, Ask() shows a dialog, SelectTab()
 // brings a tab to the front, Guarded() runs the steps under the handler's one failure guard,
 // Log() appends a time-stamped line (the texts are in messages.h), ShowOpenedFile() records and
 // previews an opened file, and TMemo::List() appends a listing in one edit. "Limpar Campos" is the
@@ -106,6 +107,17 @@ class TForm1 : public QWidget {
   // A handler's one failure guard: any failure of `steps` ends them and logs `failedMessage`;
   // what was done before it stays done.
   void Guarded(const QString& failedMessage, const std::function<void()>& steps);
+
+  // The frames of the handlers; a program gives only its document steps, and any failure of
+  // them logs the handler's failed line.
+  // "1. Novo": `build`, then the New succeeded line.
+  void NewRequest(const std::function<void()>& build);
+  // "Abrir": asks for a file (cancel ends silently), brings tab 0 to the front, `read(path)`,
+  // then records and previews the file and logs the Open succeeded line.
+  void OpenFile(const std::function<void(const QString& path)>& read);
+  // "2.Salvar": proposes `name`, asks for a path (cancel ends silently), brings tab 0 to the
+  // front, `write(path)`, then previews the file and logs the Save succeeded line.
+  void SaveRequest(const QString& name, const std::function<void(const QString& path)>& write);
 
   // The clock of every time stamp; the system's local time unless replaced.
   QDateTime Now() const { return clock_(); }

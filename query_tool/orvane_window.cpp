@@ -1,6 +1,5 @@
 #include "query_tool/orvane_window.h"
 
-#include <QFileDialog>
 #include <QScopeGuard>
 #include <filesystem>
 #include <stdexcept>
@@ -62,47 +61,32 @@ class OrvaneHandlers : public cancel_tool::ShellHandlers {
 
   // "1. Novo": a new request from the grids, current from its first step on.
   void Button10Click(TForm1& form) override {
-    form.Guarded(messages::NewFailed(form.Title()), [&] {
+    form.NewRequest([&] {
       request_ = query_documents::NewConsultarNfseRpsEnvio();
       request_->OwnerDocument()->SetEncoding("UTF-8");
       WriteRequest(*request_, FieldsOf(form));
-      form.Log(messages::NewSucceeded(form.Title()));
     });
   }
 
   // "Abrir" on the request tab: a request file back into the grids.
   void Button12Click(TForm1& form) override {
-    const std::optional<QString> path = form.Ask(form.OpenDialog1());
-    if (!path) return;
-    form.SelectTab(cancel_tool::kInformationTab);
-    form.Guarded(messages::OpenFailed(form.Title()), [&] {
-      request_ = query_documents::OpenConsultarNfseRpsEnvio(path->toStdU16String());
-      {
-        // The rows read before a failure keep their new values.
-        RequestFields fields = FieldsOf(form);
-        const auto show = qScopeGuard([&] { ShowFields(form, fields); });
-        ReadRequest(*request_, fields);
-      }
-      form.ShowOpenedFile(*path);
-      form.Log(messages::OpenSucceeded(form.Title()));
+    form.OpenFile([&](const QString& path) {
+      request_ = query_documents::OpenConsultarNfseRpsEnvio(path.toStdU16String());
+      // The rows read before a failure keep their new values.
+      RequestFields fields = FieldsOf(form);
+      const auto show = qScopeGuard([&] { ShowFields(form, fields); });
+      ReadRequest(*request_, fields);
     });
   }
 
   // "2.Salvar": the current request, as it is now, to a time-stamped file, which is then
   // adjusted so that its five fields declare the shared types namespace.
   void Button2Click(TForm1& form) override {
-    QFileDialog& dialog = form.SaveDialog1();
-    dialog.selectFile(ProposedRequestName(form.Now()));
-    const std::optional<QString> path = form.Ask(dialog);
-    if (!path) return;
-    form.SelectTab(cancel_tool::kInformationTab);
-    form.Guarded(messages::SaveFailed(), [&] {
+    form.SaveRequest(ProposedRequestName(form.Now()), [&](const QString& path) {
       if (!request_) throw std::runtime_error("no request document");
-      const std::filesystem::path file(path->toStdU16String());
+      const std::filesystem::path file(path.toStdU16String());
       request_->OwnerDocument()->SaveToFile(file);
       AdjustSavedRequest(file);
-      form.WebBrowser1().Navigate(*path);
-      form.Log(messages::SaveSucceeded(*path));
     });
   }
 
