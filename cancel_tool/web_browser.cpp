@@ -121,6 +121,10 @@ class TreeBuilder {
           if (!xml.documentVersion().isEmpty()) AddDeclaration(xml);
           break;
         case QXmlStreamReader::StartElement:
+          if (++elements_ > kMaxElements) {
+            Truncate();
+            return top_;
+          }
           Open(xml);
           break;
         case QXmlStreamReader::EndElement:
@@ -232,8 +236,19 @@ class TreeBuilder {
     frame.content = {};
   }
 
+  // A large file shows its first elements only, so the pane stays quick to fill and to scroll;
+  // the listings show the whole file.
+  static constexpr int kMaxElements = 50000;
+
+  void Truncate() {
+    AddLine(
+        Markup({}, QStringLiteral("… (arquivo extenso: o restante não é exibido)"), {}, kComment));
+    while (!stack_.empty()) Close();
+  }
+
   std::vector<Frame> stack_;
   QList<QTreeWidgetItem*> top_;
+  int elements_ = 0;
 };
 
 }  // namespace

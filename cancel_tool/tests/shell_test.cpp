@@ -147,6 +147,19 @@ TEST_F(WebBrowserTest, ShowsElementsAsAnIndentedTree) {
   EXPECT_EQ(root->child(2)->text(0), QStringLiteral("<!--note-->"));
 }
 
+TEST_F(WebBrowserTest, ShowsOnlyTheFirstElementsOfALargeFile) {
+  std::string xml = "<a>";
+  for (int i = 0; i < 60000; ++i) xml += "<m>" + std::to_string(i) + "</m>";
+  TWebBrowser browser;
+  browser.Navigate(Write(QStringLiteral("large.xml"), QByteArray::fromStdString(xml + "</a>")));
+  ASSERT_EQ(browser.Tree().topLevelItemCount(), 1);
+  QTreeWidgetItem* root = browser.Tree().topLevelItem(0);
+  ASSERT_EQ(root->childCount(), 50000);  // 49999 elements, then the note
+  EXPECT_EQ(root->text(0), QStringLiteral("<a>"));
+  EXPECT_EQ(root->child(49998)->text(0), QStringLiteral("<m>49998</m>"));
+  EXPECT_TRUE(root->child(49999)->text(0).contains(QStringLiteral("não é exibido")));
+}
+
 TEST_F(WebBrowserTest, ShowsAFileThatDoesNotParseAsTextWithTheReason) {
   const QString path = Write(QStringLiteral("bad.xml"), "<a><b></a>");
   TWebBrowser browser;
