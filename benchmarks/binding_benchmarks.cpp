@@ -6,28 +6,19 @@
 #include <string>
 
 #include "cancel_documents/cancel_documents.h"
+#include "cancel_documents/tests/default_request.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using namespace cancel_documents;
 
-std::shared_ptr<request::TXMLCancelarNfseEnvio> BuildRequest() {
-  auto root = request::NewCancelarNfseEnvio();
-  root->OwnerDocument()->SetEncoding("UTF-8");
-  root->Pedido()->InfPedidoCancelamento()->SetId("1");
-  root->Pedido()->InfPedidoCancelamento()->IdentificacaoNfse()->SetNumero(1);
-  root->Pedido()->InfPedidoCancelamento()->IdentificacaoNfse()->SetCnpj("11222333000181");
-  root->Pedido()->InfPedidoCancelamento()->IdentificacaoNfse()->SetInscricaoMunicipal("Isento");
-  root->Pedido()->InfPedidoCancelamento()->IdentificacaoNfse()->SetCodigoMunicipio(2927408);
-  root->Pedido()->InfPedidoCancelamento()->SetCodigoCancelamento("1");
-  return root;
-}
+using request::BuildDefaultRequest;
 
 const fs::path& RequestFile() {
   static const fs::path path = [] {
     fs::path p = fs::temp_directory_path() / "binding-benchmark-request.xml";
-    BuildRequest()->OwnerDocument()->SaveToFile(p);
+    BuildDefaultRequest()->OwnerDocument()->SaveToFile(p);
     return p;
   }();
   return path;
@@ -35,7 +26,7 @@ const fs::path& RequestFile() {
 
 void BuildAndSaveRequest(benchmark::State& state) {
   const fs::path path = fs::temp_directory_path() / "binding-benchmark-saved.xml";
-  for (auto _ : state) BuildRequest()->OwnerDocument()->SaveToFile(path);
+  for (auto _ : state) BuildDefaultRequest()->OwnerDocument()->SaveToFile(path);
   fs::remove(path);
 }
 BENCHMARK(BuildAndSaveRequest)->Unit(benchmark::kMicrosecond);

@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "cancel_documents/cancel_documents.h"
+#include "cancel_documents/tests/default_request.h"
 
 namespace cancel_documents::request {
 namespace {
@@ -26,19 +27,6 @@ class RequestFiles : public ::testing::Test {
   }
   fs::path folder_;
 };
-
-// Fills a request the way the window's New does: every value reached from the root again.
-std::shared_ptr<TXMLCancelarNfseEnvio> BuildDefaultRequest() {
-  auto root = NewCancelarNfseEnvio();
-  root->OwnerDocument()->SetEncoding("UTF-8");
-  root->Pedido()->InfPedidoCancelamento()->SetId("1");
-  root->Pedido()->InfPedidoCancelamento()->IdentificacaoNfse()->SetNumero(1);
-  root->Pedido()->InfPedidoCancelamento()->IdentificacaoNfse()->SetCnpj("11222333000181");
-  root->Pedido()->InfPedidoCancelamento()->IdentificacaoNfse()->SetInscricaoMunicipal("Isento");
-  root->Pedido()->InfPedidoCancelamento()->IdentificacaoNfse()->SetCodigoMunicipio(2927408);
-  root->Pedido()->InfPedidoCancelamento()->SetCodigoCancelamento("1");
-  return root;
-}
 
 TEST_F(RequestFiles, DefaultRequestSavesExactlyAndOpensWithItsValues) {
   const std::string path = (folder_ / "saved.xml").string();
