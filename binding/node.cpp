@@ -163,13 +163,20 @@ TXMLNode* TXMLNode::ChildNode(std::string_view tag) {
   xmlNode* element;
   const std::size_t colon = tag.find(':');
   if (colon != std::string_view::npos) {
-    // A prefixed name lands in the namespace its prefix is declared for, if any.
+    // A prefixed name lands in the namespace its prefix is declared for. With no declaration in
+    // scope it declares its prefix for the parent's namespace, so the file stays well-formed and
+    // the next lookup finds the element again.
     const std::string prefix(tag.substr(0, colon));
-    xmlNs* ns = node_->type == XML_ELEMENT_NODE ? xmlSearchNs(node_->doc, node_, xml::Chars(prefix))
-                                                : nullptr;
-    element =
-        ns ? xmlNewDocNode(node_->doc, ns, xml::Chars(std::string(tag.substr(colon + 1))), nullptr)
-           : xmlNewDocNode(node_->doc, nullptr, xml::Chars(std::string(tag)), nullptr);
+    const std::string local(tag.substr(colon + 1));
+    const bool isElement = node_->type == XML_ELEMENT_NODE;
+    xmlNs* ns = isElement ? xmlSearchNs(node_->doc, node_, xml::Chars(prefix)) : nullptr;
+    if (ns || !isElement || !node_->ns) {
+      element = ns ? xmlNewDocNode(node_->doc, ns, xml::Chars(local), nullptr)
+                   : xmlNewDocNode(node_->doc, nullptr, xml::Chars(std::string(tag)), nullptr);
+    } else {
+      element = xmlNewDocNode(node_->doc, nullptr, xml::Chars(local), nullptr);
+      xmlSetNs(element, xmlNewNs(element, node_->ns->href, xml::Chars(prefix)));
+    }
   } else {
     // Same prefix and namespace as the parent, no declaration of its own.
     element = xmlNewDocNode(node_->doc, node_->type == XML_ELEMENT_NODE ? node_->ns : nullptr,

@@ -50,9 +50,18 @@ TEST(ChildLookup, PrefixedTagNameUsesTheDeclarationOfItsPrefix) {
   auto signature = root->ChildElement("d:Signature");
   EXPECT_EQ(signature->NamespaceURI(), kOtherNs);
   EXPECT_EQ(signature->NodeName(), "d:Signature");
-  auto undeclared = root->ChildElement("x:Thing");
-  EXPECT_EQ(undeclared->NamespaceURI(), "");
-  EXPECT_EQ(undeclared->NodeName(), "x:Thing");
+}
+
+TEST(ChildLookup, UndeclaredPrefixIsDeclaredForTheParentsNamespace) {
+  auto root = Parse(R"(<Root xmlns="urn:test:a"/>)");
+  auto thing = root->ChildElement("x:Thing");
+  EXPECT_EQ(thing->NamespaceURI(), kNs);
+  EXPECT_EQ(thing->NodeName(), "x:Thing");
+  EXPECT_EQ(root->ChildElement("x:Thing"), thing);  // found again, not appended twice
+  root->SetElementValue("x:Thing", "v");
+  EXPECT_EQ(Body(root),
+            R"(<Root xmlns="urn:test:a"><x:Thing xmlns:x="urn:test:a">v</x:Thing></Root>)");
+  EXPECT_EQ(Parse(Body(root))->ElementText("x:Thing"), "v");  // the saved form reads back
 }
 
 TEST(ChildLookup, ParentWithoutNamespaceFindsChildrenOfAnyNamespace) {

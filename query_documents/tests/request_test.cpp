@@ -88,6 +88,17 @@ TEST_F(RequestFile, ReadsTheValuesWithTheirKinds) {
   EXPECT_EQ(root->Signature(), u"s");
 }
 
+// Written on a new request, the signature declares its prefix, so the saved file opens again and
+// the element is found rather than appended anew.
+TEST_F(RequestFile, SignatureWrittenOnANewRequestReadsBackFromTheFile) {
+  auto root = NewConsultarNfseRpsEnvio();
+  root->SetSignature(u"sig");
+  root->SetSignature(u"sig2");
+  const auto reopened = OpenConsultarNfseRpsEnvio(Write(u"s.xml", Saved(root)));
+  EXPECT_EQ(reopened->Signature(), u"sig2");
+  EXPECT_EQ(reopened->ChildNodes().size(), 1u);
+}
+
 TEST_F(RequestFile, TipoKeepsTheLowEightBits) {
   const auto root =
       OpenConsultarNfseRpsEnvio(Write(u"r.xml", Root("<IdentificacaoRps><Tipo>300</Tipo>"
