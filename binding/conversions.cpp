@@ -33,15 +33,6 @@ std::optional<std::int64_t> DecimalValue(std::string_view text) {
   return value;
 }
 
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-    if (lower(a[i]) != lower(b[i])) return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 std::int64_t ParseInteger(const DomValue& value, std::int64_t min, std::int64_t max,
@@ -55,8 +46,8 @@ std::int64_t ParseInteger(const DomValue& value, std::int64_t min, std::int64_t 
 bool ParseBoolean(const DomValue& value) {
   if (!value) throw ConversionError(kNoValue, "Boolean");
   const std::string_view text = Trimmed(*value);
-  if (EqualsIgnoringCase(text, "true")) return true;
-  if (EqualsIgnoringCase(text, "false")) return false;
+  if (EqualsIgnoringAsciiCase(text, "true")) return true;
+  if (EqualsIgnoringAsciiCase(text, "false")) return false;
   const auto number = DecimalValue(text);
   if (!number) throw ConversionError(kText, "Boolean");
   return *number != 0;

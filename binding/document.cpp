@@ -7,12 +7,12 @@
 
 namespace binding {
 
-namespace {
-
-void InitialiseParser() {
+void xml::InitialiseParser() {
   static const bool initialised = (xmlInitParser(), true);
   (void)initialised;
 }
+
+namespace {
 
 void ReplaceString(const xmlChar*& field, std::string_view value) {
   if (field) xmlFree(const_cast<xmlChar*>(field));
@@ -114,7 +114,7 @@ void TXMLDocument::SaveToFile(const std::filesystem::path& path) const {
 }
 
 std::shared_ptr<TXMLDocument> NewDocument(std::string_view version) {
-  InitialiseParser();
+  xml::InitialiseParser();
   xmlDoc* dom = xmlNewDoc(xml::Chars(std::string(version.empty() ? "1.0" : version)));
   if (!dom) throw Error("The XML DOM could not be created");
   return TXMLDocument::Adopt(dom, {}, true);

@@ -10,12 +10,6 @@ namespace binding {
 
 namespace xml {
 
-bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                            [&](char x, char y) { return lower(x) == lower(y); });
-}
-
 bool NameMatches(const xmlNode* n, std::string_view tag) {
   const std::string_view local = View(n->name);
   const std::string_view prefix = PrefixOf(n);

@@ -59,8 +59,7 @@ bool StartsWithDeclaration(std::string_view b) {
 }  // namespace
 
 std::shared_ptr<TXMLDocument> ParseBytes(std::string_view bytes, std::filesystem::path fileName) {
-  static const bool initialised = (xmlInitParser(), true);
-  (void)initialised;
+  xml::InitialiseParser();
   if (bytes.size() > static_cast<std::size_t>(INT32_MAX))
     throw ParseError("The file is too large to parse", 0, {});
   xmlParserCtxt* parser = xmlNewParserCtxt();
@@ -89,8 +88,6 @@ std::shared_ptr<TXMLDocument> OpenDocument(const std::filesystem::path& path) {
   std::string bytes;
   try {
     bytes = ReadFileBytes(path);
-  } catch (const ParseError&) {
-    throw;
   } catch (const Error& e) {
     throw ParseError(e.what(), 0, {});
   }

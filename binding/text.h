@@ -18,6 +18,9 @@ std::string ValidUtf8(std::string_view bytes);
 std::string Local8BitToUtf8(std::string_view local);
 std::string Utf8ToLocal8Bit(std::string_view utf8);
 
+// Equal but for ASCII letter case.
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);
+
 // A path given as 8-bit text in the user's code page.
 inline std::filesystem::path Local8BitPath(const std::string& path) { return path; }
 

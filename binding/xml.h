@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "binding/text.h"
+
 namespace binding::xml {
 
 inline const xmlChar* Chars(const std::string& s) {
@@ -34,7 +36,8 @@ inline std::string_view PrefixOf(const xmlNode* n) {
   return HasNamespaceField(n) && n->ns ? View(n->ns->prefix) : "";
 }
 
-bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);
+// Initialises libxml2 once, before the first document is made or parsed.
+void InitialiseParser();
 
 // Qualified name equals `tag`, or failing that the local name does.
 bool NameMatches(const xmlNode* n, std::string_view tag);
