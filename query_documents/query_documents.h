@@ -9,5 +9,6 @@
 #include "query_documents/namespaces.h"
 #include "query_documents/parties.h"
 #include "query_documents/request.h"
+#include "query_documents/response.h"
 #include "query_documents/return_messages.h"
 #include "query_documents/string_list.h"
