@@ -47,10 +47,14 @@ class TcPedidoCancelamento : public binding::TXMLNode {
  public:
   explicit TcPedidoCancelamento(const binding::NodeInit& init) : TXMLNode(init) {
     Register<TXMLTcInfPedidoCancelamento_tipos>("InfPedidoCancelamento");
+    Register<typename Sig::Signature>("Signature");
   }
 
   std::shared_ptr<TXMLTcInfPedidoCancelamento_tipos> InfPedidoCancelamento() {
     return Child<TXMLTcInfPedidoCancelamento_tipos>("InfPedidoCancelamento");
+  }
+  std::shared_ptr<typename Sig::Signature> Signature() {
+    return Child<typename Sig::Signature>("Signature");
   }
 };
 

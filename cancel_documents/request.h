@@ -6,12 +6,15 @@
 #include "binding/binding.h"
 #include "cancel_documents/namespaces.h"
 #include "cancel_documents/pedido_types.h"
+#include "cancel_documents/request_signature.h"
 
 // The cancellation request "CancelarNfseEnvio".
 namespace cancel_documents::request {
 
 // The signature set of the request's bindings.
-struct Signatures {};
+struct Signatures {
+  using Signature = TXMLSignatureType_dsig;
+};
 
 using TXMLTcIdentificacaoNfse_tipos = tipos::TXMLTcIdentificacaoNfse_tipos;
 using TXMLTcInfPedidoCancelamento_tipos = tipos::TXMLTcInfPedidoCancelamento_tipos;
@@ -21,10 +24,14 @@ class TXMLCancelarNfseEnvio : public binding::TXMLNode {
  public:
   explicit TXMLCancelarNfseEnvio(const binding::NodeInit& init) : TXMLNode(init) {
     Register<TXMLTcPedidoCancelamento_tipos>("Pedido");
+    Register<TXMLSignatureType_dsig>("Signature");
   }
 
   std::shared_ptr<TXMLTcPedidoCancelamento_tipos> Pedido() {
     return Child<TXMLTcPedidoCancelamento_tipos>("Pedido");
+  }
+  std::shared_ptr<TXMLSignatureType_dsig> Signature() {
+    return Child<TXMLSignatureType_dsig>("Signature");
   }
 };
 

@@ -6,13 +6,16 @@
 #include "binding/binding.h"
 #include "cancel_documents/namespaces.h"
 #include "cancel_documents/pedido_types.h"
+#include "cancel_documents/response_signature.h"
 
 // The cancellation response "CancelarNfseResposta": the confirmation of a cancellation and the
 // service's return messages.
 namespace cancel_documents::response {
 
 // The signature set of the response's bindings.
-struct Signatures {};
+struct Signatures {
+  using Signature = TXMLSignatureType_;
+};
 
 using TXMLTcIdentificacaoNfse_tipos = tipos::TXMLTcIdentificacaoNfse_tipos;
 using TXMLTcInfPedidoCancelamento_tipos = tipos::TXMLTcInfPedidoCancelamento_tipos;
@@ -52,11 +55,13 @@ class TXMLTcCancelamentoNfse_tipos : public binding::TXMLNode {
  public:
   explicit TXMLTcCancelamentoNfse_tipos(const binding::NodeInit& init) : TXMLNode(init) {
     Register<TXMLTcConfirmacaoCancelamento_tipos>("Confirmacao");
+    Register<TXMLSignatureType_>("Signature");
   }
 
   std::shared_ptr<TXMLTcConfirmacaoCancelamento_tipos> Confirmacao() {
     return Child<TXMLTcConfirmacaoCancelamento_tipos>("Confirmacao");
   }
+  std::shared_ptr<TXMLSignatureType_> Signature() { return Child<TXMLSignatureType_>("Signature"); }
 };
 
 class TXMLTcMensagemRetorno_tipos : public binding::TXMLNode {

@@ -1,0 +1,45 @@
+// How reading a large signature through the typed accessors grows with its size.
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "cancel_documents/cancel_documents.h"
+
+namespace {
+
+using namespace cancel_documents;
+
+std::string RequestWithX509Data(std::int64_t count) {
+  std::string xml =
+      "<CancelarNfseEnvio xmlns=\"" + request::TargetNamespace + "\"><Signature><KeyInfo>";
+  for (std::int64_t i = 0; i < count; ++i)
+    xml += "<X509Data><X509SubjectName>CN=" + std::to_string(i) +
+           "</X509SubjectName><X509Certificate>MIIHSDCCBjCgAwIBAgIQ</X509Certificate>"
+           "</X509Data>";
+  return xml + "</KeyInfo></Signature></CancelarNfseEnvio>";
+}
+
+// Parses a "KeyInfo" of N "X509Data" items and reads every item's certificate by index: linear
+// in N.
+void ReadX509DataByIndex(benchmark::State& state) {
+  const std::string xml = RequestWithX509Data(state.range(0));
+  for (auto _ : state) {
+    auto root = binding::BindDocument<request::TXMLCancelarNfseEnvio>(
+        binding::ParseDocument(xml), "CancelarNfseEnvio", request::TargetNamespace);
+    auto key = root->Signature()->KeyInfo();
+    const std::int32_t count = key->X509Data()->Count();
+    for (std::int32_t i = 0; i < count; ++i)
+      benchmark::DoNotOptimize(key->X509Data()->ItemAt(i)->X509Certificate()->ItemAt(0));
+  }
+  state.SetComplexityN(state.range(0));
+}
+BENCHMARK(ReadX509DataByIndex)
+    ->RangeMultiplier(10)
+    ->Range(1000, 100000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
+
+}  // namespace
+
+BENCHMARK_MAIN();
