@@ -2,7 +2,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "cancel_documents/cancel_documents.h"
 
@@ -21,7 +23,8 @@ std::string RequestWithX509Data(std::int64_t count) {
 }
 
 // Parses a "KeyInfo" of N "X509Data" items and reads every item's certificate by index: linear
-// in N.
+// in N. The first pass of the largest size in a process mostly measures the kernel faulting in
+// some 400 MB of fresh pages; the fastest of three repetitions shows the binding's own cost.
 void ReadX509DataByIndex(benchmark::State& state) {
   const std::string xml = RequestWithX509Data(state.range(0));
   for (auto _ : state) {
@@ -37,6 +40,11 @@ void ReadX509DataByIndex(benchmark::State& state) {
 BENCHMARK(ReadX509DataByIndex)
     ->RangeMultiplier(10)
     ->Range(1000, 100000)
+    ->Repetitions(3)
+    ->ComputeStatistics("min",
+                        [](const std::vector<double>& v) {
+                          return *std::min_element(v.begin(), v.end());
+                        })
     ->Unit(benchmark::kMillisecond)
     ->Complexity(benchmark::oN);
 
