@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <random>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -169,7 +170,8 @@ std::shared_ptr<request::TXMLSignatureType_dsig> RequestSignature(const std::str
 }
 
 TEST(Signature, EnvelopedSignatureBuiltSavedAndReopenedKeepsEveryValue) {
-  const fs::path path = fs::temp_directory_path() / "signature-test-enveloped.xml";
+  const fs::path path = fs::temp_directory_path() /
+                        ("signature-test-" + std::to_string(std::random_device()()) + ".xml");
   {
     auto root = request::BuildDefaultRequest();
     FillEnvelopedSignature(root->Pedido()->Signature());
