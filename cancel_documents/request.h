@@ -5,6 +5,7 @@
 
 #include "binding/binding.h"
 #include "cancel_documents/namespaces.h"
+#include "cancel_documents/request_signature.h"
 #include "shared_types/shared_types.h"
 
 // The cancellation request "CancelarNfseEnvio".
@@ -14,7 +15,7 @@ namespace cancel_documents::request {
 struct Signatures {
   using Text = std::string;
   template <class Base>
-  using WithSignature = shared_types::WithoutSignature<Base>;
+  using WithSignature = shared_types::WithSignatureChild<Base, TXMLSignatureType_dsig>;
 };
 
 using TXMLTcIdentificacaoNfse_tipos = shared_types::TcIdentificacaoNfse<std::string>;
@@ -25,10 +26,14 @@ class TXMLCancelarNfseEnvio : public binding::TXMLNode {
  public:
   explicit TXMLCancelarNfseEnvio(const binding::NodeInit& init) : TXMLNode(init) {
     Register<TXMLTcPedidoCancelamento_tipos>("Pedido");
+    Register<TXMLSignatureType_dsig>("Signature");
   }
 
   std::shared_ptr<TXMLTcPedidoCancelamento_tipos> Pedido() {
     return Child<TXMLTcPedidoCancelamento_tipos>("Pedido");
+  }
+  std::shared_ptr<TXMLSignatureType_dsig> Signature() {
+    return Child<TXMLSignatureType_dsig>("Signature");
   }
 };
 

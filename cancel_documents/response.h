@@ -5,6 +5,7 @@
 
 #include "binding/binding.h"
 #include "cancel_documents/namespaces.h"
+#include "cancel_documents/response_signature.h"
 #include "shared_types/shared_types.h"
 
 // The cancellation response "CancelarNfseResposta": the confirmation of a cancellation and the
@@ -15,7 +16,7 @@ namespace cancel_documents::response {
 struct Signatures {
   using Text = std::string;
   template <class Base>
-  using WithSignature = shared_types::WithoutSignature<Base>;
+  using WithSignature = shared_types::WithSignatureChild<Base, TXMLSignatureType_>;
 };
 
 using TXMLTcIdentificacaoNfse_tipos = shared_types::TcIdentificacaoNfse<std::string>;
