@@ -11,6 +11,8 @@
 #include <QTextDocument>
 #include <QTextOption>
 #include <QVBoxLayout>
+#include <functional>
+#include <utility>
 
 #include "window_shell/pictures.h"
 
@@ -90,6 +92,22 @@ Box* EdgeToEdge(QWidget* owner = nullptr) {
   return box;
 }
 
+// A widget whose content is made the first time it is shown, so what the user may never look at
+// costs nothing at start-up (laying out large and wrapped text is a good part of it).
+class BuiltWhenShown : public QWidget {
+ public:
+  explicit BuiltWhenShown(std::function<void(QWidget&)> build) : build_(std::move(build)) {}
+
+ protected:
+  void showEvent(QShowEvent* event) override {
+    if (build_) std::exchange(build_, nullptr)(*this);
+    QWidget::showEvent(event);
+  }
+
+ private:
+  std::function<void(QWidget&)> build_;
+};
+
 QTabWidget* OneTab(QWidget* content, const QString& caption) {
   auto* tabs = new QTabWidget;
   tabs->addTab(content, caption);
@@ -115,6 +133,36 @@ TValueListEditor* MakeGrid(const char* name, const std::vector<GridRow>& rows) {
   grid->setObjectName(QLatin1String(name));
   for (const GridRow& row : rows) grid->SetValue(row.key, row.value);
   return grid;
+}
+
+// The white panel of the information tab: pictures, the program's name and two addresses.
+void FillPanel(QWidget& panel) {
+  QFont heading(QStringLiteral("Arial Black"));
+  heading.setPixelSize(32);
+  heading.setWeight(QFont::Black);
+  QFont plain = panel.font();
+  QFont link = plain;
+  link.setBold(true);
+  const QColor green(0x00, 0x80, 0x00);
+  auto* column = new QVBoxLayout(&panel);
+  column->setContentsMargins(8, 12, 8, 12);
+  column->setSpacing(2);
+  column->addWidget(MakePicture(InvoiceSheetPicture()));
+  column->addWidget(MakeLabel(QStringLiteral("Nota Fiscal"), Qt::red, heading));
+  column->addWidget(MakeLabel(QStringLiteral("Eletrônica"), Qt::blue, heading));
+  column->addWidget(MakeLabel(QStringLiteral("de Serviço"), Qt::blue, heading));
+  column->addSpacing(8);
+  column->addWidget(MakeLabel(QStringLiteral("Demo v1.0"), Qt::black, plain));
+  column->addWidget(MakeLabel(QStringLiteral("Formatado para v3.01"), Qt::black, plain));
+  column->addStretch(1);
+  column->addWidget(MakePicture(SealPicture()));
+  column->addStretch(1);
+  for (const QString& address :
+       {QStringLiteral("www.example.org"), QStringLiteral("suporte.example.org")}) {
+    QLabel* label = MakeLabel(address, green, link);
+    label->setCursor(Qt::PointingHandCursor);
+    column->addWidget(label);
+  }
 }
 
 }  // namespace
@@ -170,40 +218,13 @@ QWidget* TForm1::MakeInformationPage() {
   left->addWidget(information_);
   left->addWidget(log_);
 
-  auto* panel = new QWidget;
+  auto* panel = new BuiltWhenShown(FillPanel);
   panel->setObjectName(QStringLiteral("Panel1"));
   panel->setFixedWidth(kPanelWidth);
   panel->setAutoFillBackground(true);
   QPalette white = panel->palette();
   white.setColor(QPalette::Window, Qt::white);
   panel->setPalette(white);
-
-  QFont heading(QStringLiteral("Arial Black"));
-  heading.setPixelSize(32);
-  heading.setWeight(QFont::Black);
-  QFont plain = panel->font();
-  QFont link = plain;
-  link.setBold(true);
-  const QColor green(0x00, 0x80, 0x00);
-  auto* column = new QVBoxLayout(panel);
-  column->setContentsMargins(8, 12, 8, 12);
-  column->setSpacing(2);
-  column->addWidget(MakePicture(InvoiceSheetPicture()));
-  column->addWidget(MakeLabel(QStringLiteral("Nota Fiscal"), Qt::red, heading));
-  column->addWidget(MakeLabel(QStringLiteral("Eletrônica"), Qt::blue, heading));
-  column->addWidget(MakeLabel(QStringLiteral("de Serviço"), Qt::blue, heading));
-  column->addSpacing(8);
-  column->addWidget(MakeLabel(QStringLiteral("Demo v1.0"), Qt::black, plain));
-  column->addWidget(MakeLabel(QStringLiteral("Formatado para v3.01"), Qt::black, plain));
-  column->addStretch(1);
-  column->addWidget(MakePicture(SealPicture()));
-  column->addStretch(1);
-  for (const QString& address :
-       {QStringLiteral("www.example.org"), QStringLiteral("suporte.example.org")}) {
-    QLabel* label = MakeLabel(address, green, link);
-    label->setCursor(Qt::PointingHandCursor);
-    column->addWidget(label);
-  }
 
   auto* page = new QWidget;
   auto* row = EdgeToEdge<QHBoxLayout>(page);
@@ -270,14 +291,16 @@ QWidget* TForm1::MakeResponsePage() {
 }
 
 QWidget* TForm1::MakeHowToBuyPage() {
-  auto* text = new QLabel(QString::fromUtf8(kHowToBuyText));
-  text->setObjectName(QStringLiteral("HowToBuyText"));
-  text->setTextFormat(Qt::RichText);
-  text->setWordWrap(true);
-  text->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-  text->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  text->setContentsMargins(24, 16, 24, 16);
-  return text;
+  return new BuiltWhenShown([](QWidget& page) {
+    auto* text = new QLabel(QString::fromUtf8(kHowToBuyText));
+    text->setObjectName(QStringLiteral("HowToBuyText"));
+    text->setTextFormat(Qt::RichText);
+    text->setWordWrap(true);
+    text->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    text->setContentsMargins(24, 16, 24, 16);
+    EdgeToEdge<QVBoxLayout>(&page)->addWidget(text);
+  });
 }
 
 QFileDialog& TForm1::SaveDialog1() {
