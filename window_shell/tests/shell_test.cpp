@@ -105,6 +105,9 @@ TEST(Memo, KeepsAnEmptyFirstLineAsALine) {
   memo.AddLines(std::vector<std::string>{"", "y"});
   EXPECT_EQ(memo.toPlainText(), QStringLiteral("\nx\n\ny"));
   EXPECT_EQ(memo.LineCount(), 4);
+  // Wide lines keep characters beyond the 16-bit range.
+  memo.AddLines(std::vector<std::u16string>{u"中文 𝄞"});
+  EXPECT_EQ(memo.toPlainText(), QStringLiteral("\nx\n\ny\n中文 𝄞"));
 }
 
 TEST(Memo, ListingAppendsTheLinesReadBeforeAFailure) {
