@@ -3,6 +3,7 @@
 #include "query_documents/request.h"
 #include "query_tool/namespace_patch.h"
 #include "query_tool/request_fields.h"
+#include "query_tool/response_listing.h"
 #include "window_shell/window_shell.h"
 
 namespace query_tool {
@@ -53,7 +54,10 @@ void ShowFields(TForm1& form, const RequestFields& fields) {
 // Orvane's module state (the shell keeps the last opened path and the title) and handlers.
 class OrvaneHandlers : public window_shell::ShellHandlers {
  public:
-  ~OrvaneHandlers() override { request_.reset(); }
+  ~OrvaneHandlers() override {
+    request_.reset();
+    response_.reset();
+  }
 
   // "1. Novo": a new request from the grids, current from its first step on.
   void Button10Click(TForm1& form) override {
@@ -79,12 +83,20 @@ class OrvaneHandlers : public window_shell::ShellHandlers {
     form.SaveRequest(ProposedRequestName(form.Now()), request_.get(), AdjustSavedRequest);
   }
 
-  // "Abrir" on the response tab lists a query response; until that listing exists it does
-  // nothing.
-  void Button3Click(TForm1& /*form*/) override {}
+  // "Abrir" on the response tab: the returned NFS-e into Memo4, its return messages into Memo5.
+  // A value that fails stops the listing; no later line goes to either box.
+  void Button3Click(TForm1& form) override {
+    form.OpenFile([&](const QString& path) {
+      response_ = query_documents::OpenConsultarNfseRpsResposta(path.toStdU16String());
+      form.Memo4().List([&](std::vector<std::u16string>& lines) { ListNfse(*response_, lines); });
+      form.Memo5().List(
+          [&](std::vector<std::u16string>& lines) { ListReturnMessages(*response_, lines); });
+    });
+  }
 
  private:
   std::shared_ptr<query_documents::TXMLConsultarNfseRpsEnvio> request_;
+  std::shared_ptr<query_documents::TXMLConsultarNfseRpsResposta> response_;
 };
 
 }  // namespace
