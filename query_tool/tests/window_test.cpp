@@ -7,14 +7,15 @@
 #include <QTabWidget>
 
 #include "query_documents/namespaces.h"
+#include "query_documents/tests/complete_response.h"
 #include "query_tool/tests/orvane_test.h"
 
 namespace query_tool {
 namespace {
 
-using cancel_tool::kInformationTab;
-using cancel_tool::kRequestTab;
-using cancel_tool::kResponseTab;
+using window_shell::kInformationTab;
+using window_shell::kRequestTab;
+using window_shell::kResponseTab;
 using namespace fixture;
 
 // Read when used: the constants of another file are not set before this file's statics.
@@ -74,30 +75,49 @@ TEST_F(WindowTest, StartsOnTheResponseTabWithItsOwnCaptionsAndGrids) {
   }
   innerTabs.sort();
   EXPECT_EQ(innerTabs, (QStringList{"IdentificacaoRps", "Prestador"}));
-  // The response listing arrives later: its button is there and does nothing yet.
-  Click("Button3");
-  EXPECT_TRUE(LogMessages().isEmpty());
 }
 
-// Every press proposes a name from the clock at that press; a cancelled dialog changes nothing,
-// and a confirmed one before any New or Open fails without writing a file.
-TEST_F(WindowTest, SaveProposesTheClockTimeOnEveryPressAndNeedsARequest) {
+// A complete response lists its 80 values and its messages; a second opening appends below the
+// first; a response that stops at a value keeps the lines before it and records nothing.
+TEST_F(WindowTest, ResponseOpenListsBothBoxesAndKeepsWhatWasListedOnFailure) {
+  const QString complete =
+      Write(QStringLiteral("complete.xml"),
+            QByteArray::fromStdString(query_documents::testing::CompleteResponseXml(2)));
+  for (int round = 1; round <= 2; ++round) {
+    ClickAnswering("Button3", "OpenDialog1", complete);
+    EXPECT_EQ(Lines(form().Memo4()).size(), 80 * round);
+    EXPECT_EQ(Lines(form().Memo5()).size(), 6 * round);
+  }
+  EXPECT_EQ(LogMessages(), (QStringList{OpenSucceeded(kTitle), OpenSucceeded(kTitle)}));
+  EXPECT_EQ(Tab(), kInformationTab);
+  EXPECT_EQ(form().LastOpenedPath(), complete);
+
+  const QString onlyMessages =
+      Write(QStringLiteral("messages.xml"),
+            "<ConsultarNfseRpsResposta xmlns=\"" +
+                QByteArray::fromStdString(query_documents::ResponseNamespace) +
+                "\"><ListaMensagemRetorno><MensagemRetorno><Codigo>E1</Codigo></MensagemRetorno>"
+                "</ListaMensagemRetorno></ConsultarNfseRpsResposta>");
+  form().SelectTab(kResponseTab);
+  ClickAnswering("Button3", "OpenDialog1", onlyMessages);
+  EXPECT_EQ(Lines(form().Memo4()).size(), 161);  // one empty line, then the Numero read fails
+  EXPECT_EQ(Lines(form().Memo4()).last(), QString());
+  EXPECT_EQ(Lines(form().Memo5()).size(), 12);
+  EXPECT_EQ(LogMessages().last(), OpenFailed(kTitle));
+  EXPECT_EQ(Tab(), kInformationTab);
+  EXPECT_EQ(form().LastOpenedPath(), complete);
+  EXPECT_EQ(form().WebBrowser1().path(), complete);
+}
+
+// Every press proposes a name from the clock at that press; a cancelled dialog changes nothing.
+TEST_F(WindowTest, SaveProposesTheClockTimeOnEveryPress) {
   for (const int second : {5, 6}) {
     form().SetClock([second] { return QDateTime(QDate(2015, 2, 4), QTime(14, 30, second)); });
-    const std::shared_ptr<QString> proposal = Answer("SaveDialog1", {});
-    Click("Button11");
-    EXPECT_EQ(*proposal, QStringLiteral("0402201514300%1-ConsultarNfseRpsEnvio.xml").arg(second));
+    const QString proposal = ClickAnswering("Button11", "SaveDialog1", {});
+    EXPECT_EQ(proposal, QStringLiteral("0402201514300%1-ConsultarNfseRpsEnvio.xml").arg(second));
   }
   EXPECT_EQ(Tab(), kResponseTab);
   EXPECT_TRUE(LogMessages().isEmpty());
-
-  form().SetClock(FixedNow);
-  const QString path = Path(QStringLiteral("none.xml"));
-  ClickAnswering("Button11", "SaveDialog1", path);
-  EXPECT_EQ(LogMessages(), QStringList{kSaveFailed});
-  EXPECT_EQ(Tab(), kInformationTab);
-  EXPECT_FALSE(QFileInfo::exists(path));
-  EXPECT_TRUE(form().WebBrowser1().path().isEmpty());
 }
 
 TEST_F(WindowTest, NewThenSaveWritesTheDefaultRequestAdjustedByteForByte) {

@@ -1,4 +1,4 @@
-#include "cancel_tool/web_browser.h"
+#include "window_shell/web_browser.h"
 
 #include <QFile>
 #include <QHeaderView>
@@ -10,7 +10,7 @@
 #include <QXmlStreamReader>
 #include <vector>
 
-using namespace cancel_tool;
+using namespace window_shell;
 
 namespace {
 

@@ -1,4 +1,6 @@
-#include "cancel_tool/window_shell.h"
+// The layout of TForm1: its tabs, grids, boxes, preview pane, panel, buttons and dialogs.
+
+#include "window_shell/form.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -9,10 +11,12 @@
 #include <QTextDocument>
 #include <QTextOption>
 #include <QVBoxLayout>
+#include <functional>
+#include <utility>
 
-#include "cancel_tool/pictures.h"
+#include "window_shell/pictures.h"
 
-using namespace cancel_tool;
+using namespace window_shell;
 
 namespace {
 
@@ -88,6 +92,22 @@ Box* EdgeToEdge(QWidget* owner = nullptr) {
   return box;
 }
 
+// A widget whose content is made the first time it is shown, so what the user may never look at
+// costs nothing at start-up (laying out large and wrapped text is a good part of it).
+class BuiltWhenShown : public QWidget {
+ public:
+  explicit BuiltWhenShown(std::function<void(QWidget&)> build) : build_(std::move(build)) {}
+
+ protected:
+  void showEvent(QShowEvent* event) override {
+    if (build_) std::exchange(build_, nullptr)(*this);
+    QWidget::showEvent(event);
+  }
+
+ private:
+  std::function<void(QWidget&)> build_;
+};
+
 QTabWidget* OneTab(QWidget* content, const QString& caption) {
   auto* tabs = new QTabWidget;
   tabs->addTab(content, caption);
@@ -115,6 +135,36 @@ TValueListEditor* MakeGrid(const char* name, const std::vector<GridRow>& rows) {
   return grid;
 }
 
+// The white panel of the information tab: pictures, the program's name and two addresses.
+void FillPanel(QWidget& panel) {
+  QFont heading(QStringLiteral("Arial Black"));
+  heading.setPixelSize(32);
+  heading.setWeight(QFont::Black);
+  QFont plain = panel.font();
+  QFont link = plain;
+  link.setBold(true);
+  const QColor green(0x00, 0x80, 0x00);
+  auto* column = new QVBoxLayout(&panel);
+  column->setContentsMargins(8, 12, 8, 12);
+  column->setSpacing(2);
+  column->addWidget(MakePicture(InvoiceSheetPicture()));
+  column->addWidget(MakeLabel(QStringLiteral("Nota Fiscal"), Qt::red, heading));
+  column->addWidget(MakeLabel(QStringLiteral("Eletrônica"), Qt::blue, heading));
+  column->addWidget(MakeLabel(QStringLiteral("de Serviço"), Qt::blue, heading));
+  column->addSpacing(8);
+  column->addWidget(MakeLabel(QStringLiteral("Demo v1.0"), Qt::black, plain));
+  column->addWidget(MakeLabel(QStringLiteral("Formatado para v3.01"), Qt::black, plain));
+  column->addStretch(1);
+  column->addWidget(MakePicture(SealPicture()));
+  column->addStretch(1);
+  for (const QString& address :
+       {QStringLiteral("www.example.org"), QStringLiteral("suporte.example.org")}) {
+    QLabel* label = MakeLabel(address, green, link);
+    label->setCursor(Qt::PointingHandCursor);
+    column->addWidget(label);
+  }
+}
+
 }  // namespace
 
 TForm1::TForm1(ShellDescription description, std::unique_ptr<ShellHandlers> handlers,
@@ -135,7 +185,6 @@ TForm1::TForm1(ShellDescription description, std::unique_ptr<ShellHandlers> hand
   pages_->addTab(MakeHowToBuyPage(), QStringLiteral("Como Comprar?"));
   pages_->setCurrentIndex(description.startTab);
   EdgeToEdge<QVBoxLayout>(this)->addWidget(pages_);
-  MakeDialogs();
 }
 
 TForm1::~TForm1() {
@@ -169,40 +218,13 @@ QWidget* TForm1::MakeInformationPage() {
   left->addWidget(information_);
   left->addWidget(log_);
 
-  auto* panel = new QWidget;
+  auto* panel = new BuiltWhenShown(FillPanel);
   panel->setObjectName(QStringLiteral("Panel1"));
   panel->setFixedWidth(kPanelWidth);
   panel->setAutoFillBackground(true);
   QPalette white = panel->palette();
   white.setColor(QPalette::Window, Qt::white);
   panel->setPalette(white);
-
-  QFont heading(QStringLiteral("Arial Black"));
-  heading.setPixelSize(32);
-  heading.setWeight(QFont::Black);
-  QFont plain = panel->font();
-  QFont link = plain;
-  link.setBold(true);
-  const QColor green(0x00, 0x80, 0x00);
-  auto* column = new QVBoxLayout(panel);
-  column->setContentsMargins(8, 12, 8, 12);
-  column->setSpacing(2);
-  column->addWidget(MakePicture(InvoiceSheetPicture()));
-  column->addWidget(MakeLabel(QStringLiteral("Nota Fiscal"), Qt::red, heading));
-  column->addWidget(MakeLabel(QStringLiteral("Eletrônica"), Qt::blue, heading));
-  column->addWidget(MakeLabel(QStringLiteral("de Serviço"), Qt::blue, heading));
-  column->addSpacing(8);
-  column->addWidget(MakeLabel(QStringLiteral("Demo v1.0"), Qt::black, plain));
-  column->addWidget(MakeLabel(QStringLiteral("Formatado para v3.01"), Qt::black, plain));
-  column->addStretch(1);
-  column->addWidget(MakePicture(SealPicture()));
-  column->addStretch(1);
-  for (const QString& address :
-       {QStringLiteral("www.example.org"), QStringLiteral("suporte.example.org")}) {
-    QLabel* label = MakeLabel(address, green, link);
-    label->setCursor(Qt::PointingHandCursor);
-    column->addWidget(label);
-  }
 
   auto* page = new QWidget;
   auto* row = EdgeToEdge<QHBoxLayout>(page);
@@ -269,17 +291,20 @@ QWidget* TForm1::MakeResponsePage() {
 }
 
 QWidget* TForm1::MakeHowToBuyPage() {
-  auto* text = new QLabel(QString::fromUtf8(kHowToBuyText));
-  text->setObjectName(QStringLiteral("HowToBuyText"));
-  text->setTextFormat(Qt::RichText);
-  text->setWordWrap(true);
-  text->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-  text->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  text->setContentsMargins(24, 16, 24, 16);
-  return text;
+  return new BuiltWhenShown([](QWidget& page) {
+    auto* text = new QLabel(QString::fromUtf8(kHowToBuyText));
+    text->setObjectName(QStringLiteral("HowToBuyText"));
+    text->setTextFormat(Qt::RichText);
+    text->setWordWrap(true);
+    text->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    text->setContentsMargins(24, 16, 24, 16);
+    EdgeToEdge<QVBoxLayout>(&page)->addWidget(text);
+  });
 }
 
-void TForm1::MakeDialogs() {
+QFileDialog& TForm1::SaveDialog1() {
+  if (saveDialog_ != nullptr) return *saveDialog_;
   saveDialog_ = new QFileDialog(this, QStringLiteral("Salvar"));
   saveDialog_->setObjectName(QStringLiteral("SaveDialog1"));
   saveDialog_->setOption(QFileDialog::DontUseNativeDialog);
@@ -294,75 +319,16 @@ void TForm1::MakeDialogs() {
   saveDialog_->setDirectory(QDir::homePath());
 #endif
   saveDialog_->selectFile(QStringLiteral("NF-e.xml"));
+  return *saveDialog_;
+}
 
+QFileDialog& TForm1::OpenDialog1() {
+  if (openDialog_ != nullptr) return *openDialog_;
   // Accepts names that do not exist: they fail later, when the handler parses them.
   openDialog_ = new QFileDialog(this, QStringLiteral("Abrir"));
   openDialog_->setObjectName(QStringLiteral("OpenDialog1"));
   openDialog_->setOption(QFileDialog::DontUseNativeDialog);
   openDialog_->setAcceptMode(QFileDialog::AcceptOpen);
   openDialog_->setFileMode(QFileDialog::AnyFile);
-}
-
-void TForm1::SelectTab(int index) { pages_->setCurrentIndex(index); }
-
-std::optional<QString> TForm1::Ask(QFileDialog& dialog) {
-  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-  const QStringList files = dialog.selectedFiles();
-  if (files.isEmpty()) return std::nullopt;
-  return QDir::toNativeSeparators(files.first());
-}
-
-void TForm1::ShowOpenedFile(const QString& path) {
-  lastOpenedPath_ = path;
-  preview_->Navigate(path);
-}
-
-void TForm1::Log(const QString& message) { log_->AddLine(LogLine(Now(), message)); }
-
-void TForm1::Guarded(const QString& failedMessage, const std::function<void()>& steps) {
-  try {
-    steps();
-  } catch (...) {
-    Log(failedMessage);
-  }
-}
-
-void TForm1::NewRequest(const std::function<void()>& build) {
-  Guarded(messages::NewFailed(title_), [&] {
-    build();
-    Log(messages::NewSucceeded(title_));
-  });
-}
-
-void TForm1::OpenFile(const std::function<void(const QString& path)>& read) {
-  const std::optional<QString> path = Ask(*openDialog_);
-  if (!path) return;
-  SelectTab(kInformationTab);
-  Guarded(messages::OpenFailed(title_), [&] {
-    read(*path);
-    ShowOpenedFile(*path);
-    Log(messages::OpenSucceeded(title_));
-  });
-}
-
-void TForm1::SaveRequest(const QString& name,
-                         const std::function<void(const QString& path)>& write) {
-  saveDialog_->selectFile(name);
-  const std::optional<QString> path = Ask(*saveDialog_);
-  if (!path) return;
-  SelectTab(kInformationTab);
-  Guarded(messages::SaveFailed(), [&] {
-    write(*path);
-    preview_->Navigate(*path);
-    Log(messages::SaveSucceeded(*path));
-  });
-}
-
-void TForm1::Button5Click() {
-  SelectTab(kRequestTab);
-  for (TValueListEditor* grid : findChildren<TValueListEditor*>()) {
-    for (int row = 1; row < grid->RowCount(); ++row) {
-      grid->SetValue(grid->KeyAt(row), QStringLiteral("0"));
-    }
-  }
+  return *openDialog_;
 }

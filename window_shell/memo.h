@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace cancel_tool {}  // namespace cancel_tool
+namespace window_shell {}  // namespace window_shell
 
 // A read-only multi-line text box that only grows: lines are appended at the end, one at a time
 // or many in one edit. It counts its lines so that an empty first line stays a line of its own.
@@ -19,11 +19,14 @@ class TMemo : public QPlainTextEdit {
   void AddLine(const QString& line);
   // Appends all lines in one edit (one call per line is slow for large listings).
   void AddLines(const QStringList& lines);
-  // Lines in the user's 8-bit code page, as the bindings hand them over.
+  // Lines in the user's 8-bit code page, as the cancellation bindings hand them over.
   void AddLines(const std::vector<std::string>& lines);
+  // Wide lines, as the query bindings hand them over: no character is lost on the way.
+  void AddLines(const std::vector<std::u16string>& lines);
   // Runs `read`, then appends every line it gathered, also when it fails part-way; the failure
   // goes on to the caller.
   void List(const std::function<void(std::vector<std::string>& lines)>& read);
+  void List(const std::function<void(std::vector<std::u16string>& lines)>& read);
 
   qsizetype LineCount() const { return lines_; }
 
@@ -31,6 +34,6 @@ class TMemo : public QPlainTextEdit {
   qsizetype lines_ = 0;
 };
 
-namespace cancel_tool {
+namespace window_shell {
 using ::TMemo;
-}  // namespace cancel_tool
+}  // namespace window_shell

@@ -1,8 +1,8 @@
-#include "cancel_tool/memo.h"
+#include "window_shell/memo.h"
 
 #include <QTextDocument>
 
-using namespace cancel_tool;
+using namespace window_shell;
 
 TMemo::TMemo(QWidget* parent) : QPlainTextEdit(parent) { setReadOnly(true); }
 
@@ -25,13 +25,33 @@ void TMemo::AddLines(const std::vector<std::string>& lines) {
   AddLines(converted);
 }
 
-void TMemo::List(const std::function<void(std::vector<std::string>&)>& read) {
-  std::vector<std::string> lines;
+void TMemo::AddLines(const std::vector<std::u16string>& lines) {
+  QStringList converted;
+  converted.reserve(static_cast<qsizetype>(lines.size()));
+  for (const std::u16string& line : lines) converted.append(QString::fromStdU16String(line));
+  AddLines(converted);
+}
+
+namespace {
+
+template <class Line>
+void ListInto(TMemo& memo, const std::function<void(std::vector<Line>&)>& read) {
+  std::vector<Line> lines;
   try {
     read(lines);
   } catch (...) {
-    AddLines(lines);
+    memo.AddLines(lines);
     throw;
   }
-  AddLines(lines);
+  memo.AddLines(lines);
+}
+
+}  // namespace
+
+void TMemo::List(const std::function<void(std::vector<std::string>&)>& read) {
+  ListInto(*this, read);
+}
+
+void TMemo::List(const std::function<void(std::vector<std::u16string>&)>& read) {
+  ListInto(*this, read);
 }
