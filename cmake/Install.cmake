@@ -17,7 +17,8 @@ set_target_properties(${NFSE_LIBRARIES} PROPERTIES POSITION_INDEPENDENT_CODE ON)
 # Debug information names the folders a file was built in; the installed copy of a target drops it
 # (symbols stay), so the installed tree holds no build path. The build tree keeps it for debugging.
 function(nfse_install_without_debug_info target destination component)
-  if(CMAKE_STRIP)
+  get_target_property(type ${target} TYPE)
+  if(CMAKE_STRIP AND NOT type STREQUAL "INTERFACE_LIBRARY")
     set(file "\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${destination}/$<TARGET_FILE_NAME:${target}>")
     install(CODE "execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-debug \"${file}\"
                                   COMMAND_ERROR_IS_FATAL ANY)"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs a built tree (build/default unless named) into a temporary prefix and uses it the way
-# another project would: builds and runs examples/ against it through find_package. Fails when the
+# another project would: builds and runs the examples/ against it through find_package. Fails when the
 # installed tree names a build path or holds tests or test data, when a desktop entry is invalid,
 # or when the Debian package lacks a program or its runtime dependencies.
 set -euo pipefail
@@ -27,7 +27,9 @@ desktop-file-validate "$prefix"/share/applications/*.desktop
 cmake -S examples -B "$work/example" -G Ninja -DCMAKE_PREFIX_PATH="$prefix" >/dev/null
 cmake --build "$work/example" >/dev/null
 output=$("$work/example/cancel_request" "$work/request.xml")
-grep -qx "CodigoMunicipio: 2927408" <<<"$output" || fail "the example printed: $output"
+grep -qx "CodigoMunicipio: 2927408" <<<"$output" || fail "cancel_request printed: $output"
+output=$("$work/example/query_request" "$work/query.xml")
+grep -qx "InscricaoMunicipal: 552190" <<<"$output" || fail "query_request printed: $output"
 
 (cd "$build" && cpack -G DEB -B "$work/package") >"$work/cpack.log" 2>&1 ||
   fail "cpack failed: $(cat "$work/cpack.log")"
@@ -41,4 +43,4 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for package in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins libxml2; do
   grep -q "\b$package\b" <<<"$depends" || fail "the Debian package does not depend on $package"
 done
-echo "check-install: installed, example built and run, desktop entries valid, $(basename "$deb") complete"
+echo "check-install: installed, examples built and run, desktop entries valid, $(basename "$deb") complete"
