@@ -4,7 +4,8 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config clang-format
-  libxml2-dev qt6-base-dev libgl-dev
+  libxml2-dev qt6-base-dev libgl-dev libqt6svg6
+  desktop-file-utils dpkg-dev file
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xauth x11-apps imagemagick fonts-dejavu-core
 )

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds and runs every test: the default build, then the sanitizer build.
+# Builds and runs every test: the default build, then the sanitizer build; then installs the
+# default build and builds the example against it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -9,4 +10,5 @@ for preset in default asan; do
   cmake --build --preset "$preset" -j "$jobs"
   ctest --preset "$preset" -j "$jobs"
 done
+scripts/check-install.sh build/default
 scripts/check-format.sh

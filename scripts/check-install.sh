@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Installs a built tree (build/default unless named) into a temporary prefix and uses it the way
+# another project would: builds and runs the examples/ against it through find_package. Fails when the
+# installed tree names a build path or holds tests or test data, when a desktop entry is invalid,
+# or when the Debian package lacks a program or its runtime dependencies.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=$(realpath "${1:-build/default}")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+prefix=$work/prefix
+
+fail() {
+  echo "check-install: $*" >&2
+  exit 1
+}
+
+# Twice: installing over an earlier install is fine.
+cmake --install "$build" --prefix "$prefix" >/dev/null
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+grep -rlF -e "$PWD" -e "$build" "$prefix" && fail "the files above name a build path"
+find "$prefix" \( -iname '*test*' -o -iname '*bench*' -o -iname '*probe*' -o -iname '*.xml' \) |
+  grep . && fail "the files above are tests or test data"
+desktop-file-validate "$prefix"/share/applications/*.desktop
+
+cmake -S examples -B "$work/example" -G Ninja -DCMAKE_PREFIX_PATH="$prefix" >/dev/null
+cmake --build "$work/example" >/dev/null
+output=$("$work/example/cancel_request" "$work/request.xml")
+grep -qx "CodigoMunicipio: 2927408" <<<"$output" || fail "cancel_request printed: $output"
+output=$("$work/example/query_request" "$work/query.xml")
+grep -qx "InscricaoMunicipal: 552190" <<<"$output" || fail "query_request printed: $output"
+
+(cd "$build" && cpack -G DEB -B "$work/package") >"$work/cpack.log" 2>&1 ||
+  fail "cpack failed: $(cat "$work/cpack.log")"
+deb=$(echo "$work"/package/*.deb)
+contents=$(dpkg-deb -c "$deb")
+for file in bin/tarvel bin/orvane share/applications/tarvel.desktop share/applications/orvane.desktop \
+  share/icons/hicolor/scalable/apps/tarvel.svg share/icons/hicolor/scalable/apps/orvane.svg; do
+  grep -q " \./usr/$file\$" <<<"$contents" || fail "the Debian package lacks /usr/$file"
+done
+depends=$(dpkg-deb -f "$deb" Depends)
+for package in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins libxml2; do
+  grep -q "\b$package\b" <<<"$depends" || fail "the Debian package does not depend on $package"
+done
+echo "check-install: installed, examples built and run, desktop entries valid, $(basename "$deb") complete"
