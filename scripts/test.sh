@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds and runs every test: the default build, then the sanitizer build.
+# Builds and runs every test: the default build, then the sanitizer build, then a short pass of
+# every fuzzer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -10,3 +11,4 @@ for preset in default asan; do
   ctest --preset "$preset" -j "$jobs"
 done
 scripts/check-format.sh
+scripts/fuzz.sh 15
