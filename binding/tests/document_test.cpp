@@ -199,7 +199,7 @@ TEST_F(TempFolder, OnlyRegularFilesOfBoundedSizeAreOpened) {
       {fifo, "it is not a regular file"},  // would block for ever if opened for reading
       {socket, "it is not a regular file"},
       {linkToDevice, "it is not a regular file"},
-      {huge, "it is larger than 64 MiB, the largest file that can be opened"},
+      {huge, "it is larger than 16 MiB, the largest file that can be opened"},
   };
   for (const auto& file : refused) {
     const auto start = std::chrono::steady_clock::now();
