@@ -34,8 +34,13 @@ xmlNode* NewElementInNamespace(xmlNode* parent, std::string_view tag, std::strin
   const std::string uri(ns);
   xmlDoc* doc = parent->doc;
   if (uri.empty()) return xmlNewDocNode(doc, nullptr, Chars(std::string(tag)), nullptr);
-  xmlNs* inScope =
-      parent->type == XML_ELEMENT_NODE ? xmlSearchNsByHref(doc, parent, Chars(uri)) : nullptr;
+  const bool underElement = parent->type == XML_ELEMENT_NODE;
+  // A prefixed name keeps its prefix, so that it is written, and found again, under that name;
+  // a declaration in scope serves only when it binds that prefix to this namespace.
+  xmlNs* inScope = !underElement    ? nullptr
+                   : prefix.empty() ? xmlSearchNsByHref(doc, parent, Chars(uri))
+                                    : xmlSearchNs(doc, parent, Chars(prefix));
+  if (inScope && !prefix.empty() && View(inScope->href) != uri) inScope = nullptr;
   if (inScope) return xmlNewDocNode(doc, inScope, Chars(local), nullptr);
   xmlNode* element = xmlNewDocNode(doc, nullptr, Chars(local), nullptr);
   xmlNs* declared = xmlNewNs(element, Chars(uri), prefix.empty() ? nullptr : Chars(prefix));
@@ -59,7 +64,7 @@ TXMLNode::TXMLNode(const NodeInit& init)
     : document_(init.document_),
       node_(init.node_),
       parent_(init.parent_),
-      childHost_(init.childHost_ ? init.childHost_ : this) {}
+      children_(init.sharesWith_ ? init.sharesWith_->children_ : std::make_shared<ChildState>()) {}
 
 TXMLNode::~TXMLNode() = default;
 
@@ -93,9 +98,12 @@ std::vector<std::shared_ptr<TXMLNode>> TXMLNode::AttributeNodes() {
   if (!attributesBuilt_) {
     attributes_.clear();
     if (node_->type == XML_ELEMENT_NODE) {
-      for (xmlAttr* a = node_->properties; a; a = a->next)
-        attributes_.push_back(document_->Own(
-            std::make_unique<TXMLNode>(NodeInit(document_, xml::AsNode(a), nullptr, nullptr))));
+      for (xmlAttr* a = node_->properties; a; a = a->next) {
+        if (!a->_private)
+          a->_private = document_->Own(
+              std::make_unique<TXMLNode>(NodeInit(document_, xml::AsNode(a), nullptr, nullptr)));
+        attributes_.push_back(static_cast<TXMLNode*>(a->_private));
+      }
     }
     attributesBuilt_ = true;
   }
@@ -104,17 +112,24 @@ std::vector<std::shared_ptr<TXMLNode>> TXMLNode::AttributeNodes() {
   return out;
 }
 
+TXMLNode* TXMLNode::Current() {
+  auto* current = static_cast<TXMLNode*>(node_->_private);
+  return current && node_->type != XML_DOCUMENT_NODE ? current : this;
+}
+
 std::vector<TXMLNode*>& TXMLNode::Children() {
   ChildState& state = State();
   if (!state.built) {
     state.list.clear();
-    for (xmlNode* c = node_->children; c; c = c->next) state.list.push_back(childHost_->Wrap(c));
+    for (xmlNode* c = node_->children; c; c = c->next) state.list.push_back(Wrap(c));
     state.built = true;
     ++state.generation;
   }
   return state.list;
 }
 
+// The object of a DOM child, as the registrations type it: the one it already has when that is
+// of the right type, else a new one that takes over the old one's children.
 TXMLNode* TXMLNode::Wrap(xmlNode* dom) {
   NodeFactory type = nullptr;
   for (const Registration& r : State().registrations) {
@@ -123,13 +138,18 @@ TXMLNode* TXMLNode::Wrap(xmlNode* dom) {
       break;
     }
   }
-  const NodeInit init(document_, dom, this, nullptr);
-  return document_->Own(type ? type(init) : std::make_unique<TXMLNode>(init));
+  auto* existing = static_cast<TXMLNode*>(dom->_private);
+  if (existing && existing->type_ == type) return existing;
+  const NodeInit init(document_, dom, Current(), existing);
+  TXMLNode* node = document_->Own(type ? type(init) : std::make_unique<TXMLNode>(init));
+  node->type_ = type;
+  dom->_private = node;
+  return node;
 }
 
 TXMLNode* TXMLNode::InsertChild(xmlNode* dom, std::size_t position) {
   std::vector<TXMLNode*>& list = Children();
-  TXMLNode* child = childHost_->Wrap(dom);
+  TXMLNode* child = Wrap(dom);
   list.insert(list.begin() + static_cast<std::ptrdiff_t>(position), child);
   ++State().generation;
   return child;
@@ -261,13 +281,13 @@ void TXMLNode::RegisterChildType(std::string_view tag, NodeFactory type, std::st
 
 TXMLNodeCollection* TXMLNode::HostedCollection(std::type_index type, NodeFactory make,
                                                std::string_view itemName) {
-  for (const Hosted& h : childHost_->hosted_)
+  for (const Hosted& h : State().hosted)
     if (h.type == type && h.itemName == itemName) return h.collection;
   auto* collection = static_cast<TXMLNodeCollection*>(
-      document_->Own(make(NodeInit(document_, node_, parent_, childHost_))));
+      document_->Own(make(NodeInit(document_, node_, parent_, this))));
   collection->SetItemNamespace(NamespaceURI());
   collection->SetItemElementName(itemName);
-  childHost_->hosted_.push_back({type, std::string(itemName), collection});
+  State().hosted.push_back({type, std::string(itemName), collection});
   return collection;
 }
 

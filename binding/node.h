@@ -24,12 +24,12 @@ class NodeInit {
  private:
   friend class TXMLNode;
   friend class TXMLDocument;
-  NodeInit(TXMLDocument* document, _xmlNode* node, TXMLNode* parent, TXMLNode* childHost)
-      : document_(document), node_(node), parent_(parent), childHost_(childHost) {}
+  NodeInit(TXMLDocument* document, _xmlNode* node, TXMLNode* parent, TXMLNode* sharesWith)
+      : document_(document), node_(node), parent_(parent), sharesWith_(sharesWith) {}
   TXMLDocument* document_;
   _xmlNode* node_;
   TXMLNode* parent_;
-  TXMLNode* childHost_;
+  TXMLNode* sharesWith_;  // another object of the same element, whose children it shares
 };
 
 // Makes the node object of one bound type; registrations carry one per child tag.
@@ -43,6 +43,11 @@ std::unique_ptr<TXMLNode> MakeNode(const NodeInit& init) {
 // A live view of one DOM node. It stores no values: every operation looks its element up again
 // by name and creates it when absent. Node objects are owned by their document and live as long
 // as it does; every handle to one (a shared_ptr) keeps the whole document alive.
+//
+// Each DOM child has one node object, found again through the DOM node whenever a child list is
+// rebuilt, so handles taken before a registration stay the ones later lookups return. When a
+// registration gives a child another type, its new object shares the child list of the old one,
+// as does every collection hosted by the element: every view of one element sees one list.
 class TXMLNode {
  public:
   explicit TXMLNode(const NodeInit& init);
@@ -148,21 +153,24 @@ class TXMLNode {
     std::string ns;
     NodeFactory type;
   };
-  // The children of an element as node objects. A hosted collection shares its host's.
-  struct ChildState {
-    std::vector<Registration> registrations;
-    std::vector<TXMLNode*> list;  // mirrors the DOM children once built
-    bool built = false;
-    std::uint64_t generation = 0;  // bumped on every change of the list
-  };
   struct Hosted {
     std::type_index type;
     std::string itemName;
     TXMLNodeCollection* collection;
   };
+  // The children of an element as node objects, shared by every object viewing that element.
+  struct ChildState {
+    std::vector<Registration> registrations;
+    std::vector<TXMLNode*> list;  // mirrors the DOM children once built
+    bool built = false;
+    std::uint64_t generation = 0;  // bumped on every change of the list
+    std::vector<Hosted> hosted;
+  };
 
   std::shared_ptr<TXMLDocument> Keeper() const;
-  ChildState& State() const { return childHost_->children_; }
+  ChildState& State() const { return *children_; }
+  // The object the layer hands out for this node's DOM node: itself, or the one that replaced it.
+  TXMLNode* Current();
   std::vector<TXMLNode*>& Children();
   TXMLNode* Wrap(_xmlNode* dom);
   TXMLNode* FindChild(std::string_view tag);
@@ -175,12 +183,11 @@ class TXMLNode {
   TXMLDocument* document_;
   _xmlNode* node_;
   TXMLNode* parent_;
-  TXMLNode* childHost_;
+  NodeFactory type_ = nullptr;  // the registration it was wrapped with; none for a plain node
   TXMLNodeCollection* collection_ = nullptr;
-  ChildState children_;
+  std::shared_ptr<ChildState> children_;
   std::vector<TXMLNode*> attributes_;
   bool attributesBuilt_ = false;
-  std::vector<Hosted> hosted_;
 };
 
 }  // namespace binding

@@ -47,7 +47,8 @@ bool NameMatches(const xmlNode* n, std::string_view tag);
 bool ElementMatches(const xmlNode* n, std::string_view tag, std::string_view ns);
 
 // A new element for `tag` in namespace `ns` that will go under `parent`: prefixed as an in-scope
-// declaration of `ns` is, or declaring `ns` itself when none is in scope.
+// declaration of `ns` is, or declaring `ns` itself when none is in scope. A prefixed `tag` keeps
+// its prefix, declared for `ns` on the new element unless already bound to `ns` in scope.
 xmlNode* NewElementInNamespace(xmlNode* parent, std::string_view tag, std::string_view ns);
 
 }  // namespace binding::xml

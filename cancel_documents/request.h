@@ -5,17 +5,21 @@
 
 #include "binding/binding.h"
 #include "cancel_documents/namespaces.h"
-#include "cancel_documents/pedido_types.h"
+#include "shared_types/shared_types.h"
 
 // The cancellation request "CancelarNfseEnvio".
 namespace cancel_documents::request {
 
-// The signature set of the request's bindings.
-struct Signatures {};
+// The request's set of shared record types: 8-bit text, and the signature set of its bindings.
+struct Signatures {
+  using Text = std::string;
+  template <class Base>
+  using WithSignature = shared_types::WithoutSignature<Base>;
+};
 
-using TXMLTcIdentificacaoNfse_tipos = tipos::TXMLTcIdentificacaoNfse_tipos;
-using TXMLTcInfPedidoCancelamento_tipos = tipos::TXMLTcInfPedidoCancelamento_tipos;
-using TXMLTcPedidoCancelamento_tipos = tipos::TcPedidoCancelamento<Signatures>;
+using TXMLTcIdentificacaoNfse_tipos = shared_types::TcIdentificacaoNfse<std::string>;
+using TXMLTcInfPedidoCancelamento_tipos = shared_types::TcInfPedidoCancelamento<std::string>;
+using TXMLTcPedidoCancelamento_tipos = shared_types::TcPedidoCancelamento<Signatures>;
 
 class TXMLCancelarNfseEnvio : public binding::TXMLNode {
  public:

@@ -5,79 +5,28 @@
 
 #include "binding/binding.h"
 #include "cancel_documents/namespaces.h"
-#include "cancel_documents/pedido_types.h"
+#include "shared_types/shared_types.h"
 
 // The cancellation response "CancelarNfseResposta": the confirmation of a cancellation and the
 // service's return messages.
 namespace cancel_documents::response {
 
-// The signature set of the response's bindings.
-struct Signatures {};
-
-using TXMLTcIdentificacaoNfse_tipos = tipos::TXMLTcIdentificacaoNfse_tipos;
-using TXMLTcInfPedidoCancelamento_tipos = tipos::TXMLTcInfPedidoCancelamento_tipos;
-using TXMLTcPedidoCancelamento_tipos = tipos::TcPedidoCancelamento<Signatures>;
-
-class TXMLTcInfConfirmacaoCancelamento_tipos : public binding::TXMLNode {
- public:
-  using TXMLNode::TXMLNode;
-
-  bool Sucesso() { return Value<bool>("Sucesso"); }
-  // As written in the document; never parsed.
-  std::string DataHora() { return Text("DataHora"); }
-
-  void SetSucesso(bool value) { SetValue("Sucesso", value); }
-  void SetDataHora(const std::string& value) { SetValue("DataHora", value); }
+// The response's set of shared record types: 8-bit text, and the signature set of its bindings.
+struct Signatures {
+  using Text = std::string;
+  template <class Base>
+  using WithSignature = shared_types::WithoutSignature<Base>;
 };
 
-class TXMLTcConfirmacaoCancelamento_tipos : public binding::TXMLNode {
- public:
-  explicit TXMLTcConfirmacaoCancelamento_tipos(const binding::NodeInit& init) : TXMLNode(init) {
-    Register<TXMLTcPedidoCancelamento_tipos>("Pedido");
-    Register<TXMLTcInfConfirmacaoCancelamento_tipos>("InfConfirmacaoCancelamento");
-  }
-
-  std::string Id() { return Attribute("Id"); }
-  std::shared_ptr<TXMLTcPedidoCancelamento_tipos> Pedido() {
-    return Child<TXMLTcPedidoCancelamento_tipos>("Pedido");
-  }
-  std::shared_ptr<TXMLTcInfConfirmacaoCancelamento_tipos> InfConfirmacaoCancelamento() {
-    return Child<TXMLTcInfConfirmacaoCancelamento_tipos>("InfConfirmacaoCancelamento");
-  }
-
-  void SetId(const std::string& value) { SetAttribute("Id", value); }
-};
-
-class TXMLTcCancelamentoNfse_tipos : public binding::TXMLNode {
- public:
-  explicit TXMLTcCancelamentoNfse_tipos(const binding::NodeInit& init) : TXMLNode(init) {
-    Register<TXMLTcConfirmacaoCancelamento_tipos>("Confirmacao");
-  }
-
-  std::shared_ptr<TXMLTcConfirmacaoCancelamento_tipos> Confirmacao() {
-    return Child<TXMLTcConfirmacaoCancelamento_tipos>("Confirmacao");
-  }
-};
-
-class TXMLTcMensagemRetorno_tipos : public binding::TXMLNode {
- public:
-  using TXMLNode::TXMLNode;
-
-  std::string Codigo() { return Text("Codigo"); }
-  std::string Mensagem() { return Text("Mensagem"); }
-  std::string Correcao() { return Text("Correcao"); }
-
-  void SetCodigo(const std::string& value) { SetValue("Codigo", value); }
-  void SetMensagem(const std::string& value) { SetValue("Mensagem", value); }
-  void SetCorrecao(const std::string& value) { SetValue("Correcao", value); }
-};
-
-class TXMLListaMensagemRetorno_tipos
-    : public binding::TXMLItemCollection<TXMLTcMensagemRetorno_tipos> {
- public:
-  explicit TXMLListaMensagemRetorno_tipos(const binding::NodeInit& init)
-      : TXMLItemCollection(init, "MensagemRetorno") {}
-};
+using TXMLTcIdentificacaoNfse_tipos = shared_types::TcIdentificacaoNfse<std::string>;
+using TXMLTcInfPedidoCancelamento_tipos = shared_types::TcInfPedidoCancelamento<std::string>;
+using TXMLTcPedidoCancelamento_tipos = shared_types::TcPedidoCancelamento<Signatures>;
+using TXMLTcInfConfirmacaoCancelamento_tipos =
+    shared_types::TcInfConfirmacaoCancelamento<std::string>;
+using TXMLTcConfirmacaoCancelamento_tipos = shared_types::TcConfirmacaoCancelamento<Signatures>;
+using TXMLTcCancelamentoNfse_tipos = shared_types::TcCancelamentoNfse<Signatures>;
+using TXMLTcMensagemRetorno_tipos = shared_types::TcMensagemRetorno<std::string>;
+using TXMLListaMensagemRetorno_tipos = shared_types::ListaMensagemRetorno<std::string>;
 
 class TXMLCancelarNfseResposta : public binding::TXMLNode {
  public:

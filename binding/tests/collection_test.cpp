@@ -81,6 +81,36 @@ TEST(Collection, QualifiedItemNamesMatchOnlyChildrenWrittenThatWay) {
   EXPECT_EQ(root->CreateItemCollection<TXMLNodeCollection>("Nothing;dsig:Signature")->Count(), 2);
 }
 
+// New items keep the prefix of a qualified item name, so they are items at once and stay items
+// once saved and reopened. "dsig" is declared for the item namespace unless already bound to it.
+TEST(Collection, QualifiedItemNameWritesNewItemsUnderThatName) {
+  struct Case {
+    const char* xml;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {R"(<Root xmlns="urn:test:a"><dsig:Signature xmlns:dsig="urn:test:a">1</dsig:Signature></Root>)",
+       R"(<Root xmlns="urn:test:a"><dsig:Signature xmlns:dsig="urn:test:a">0</dsig:Signature><dsig:Signature xmlns:dsig="urn:test:a">1</dsig:Signature><dsig:Signature xmlns:dsig="urn:test:a">2</dsig:Signature></Root>)"},
+      {R"(<Root xmlns="urn:test:a" xmlns:dsig="urn:test:a"><dsig:Signature>1</dsig:Signature></Root>)",
+       R"(<Root xmlns="urn:test:a" xmlns:dsig="urn:test:a"><dsig:Signature>0</dsig:Signature><dsig:Signature>1</dsig:Signature><dsig:Signature>2</dsig:Signature></Root>)"},
+      {R"(<Root xmlns="urn:test:a" xmlns:dsig="urn:test:b"><dsig:Signature>1</dsig:Signature></Root>)",
+       R"(<Root xmlns="urn:test:a" xmlns:dsig="urn:test:b"><dsig:Signature xmlns:dsig="urn:test:a">0</dsig:Signature><dsig:Signature>1</dsig:Signature><dsig:Signature xmlns:dsig="urn:test:a">2</dsig:Signature></Root>)"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.xml);
+    auto root = Parse(c.xml);
+    auto list = root->CreateItemCollection<TXMLTextList<std::u16string>>("dsig:Signature");
+    list->AddItem(u"2");
+    list->InsertItem(0, u"0");
+    EXPECT_EQ(list->Count(), 3);
+    EXPECT_EQ(Body(root), c.expected);
+    auto reopened = Parse(Body(root));
+    auto again = reopened->CreateItemCollection<TXMLTextList<std::u16string>>("dsig:Signature");
+    ASSERT_EQ(again->Count(), 3);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(again->ItemAt(i), std::u16string(1, u'0' + i));
+  }
+}
+
 TEST(Collection, EmptyItemNameCannotAddItems) {
   auto root = Parse(R"(<Root xmlns="urn:test:a"/>)");
   auto list = root->CreateItemCollection<TXMLTextList<std::u16string>>("");

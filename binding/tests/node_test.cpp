@@ -165,6 +165,32 @@ TEST(Registration, RemovingTheTypeLeavesPlainNodes) {
   EXPECT_THROW(root->LeafChild(), InterfaceError);
 }
 
+// Handles taken before a registration, or before a collection over the same element exists,
+// must see the children made since through any other handle: one "Z" here, never two.
+TEST(Registration, LateRegistrationKeepsEarlierHandlesInStep) {
+  auto root = Parse(R"(<Root xmlns="urn:test:a"/>)");
+  auto first = root->LeafChild();
+  first->ChildElement("X");
+  root->RegisterChildType("Y", &MakeNode<Leaf>);
+  EXPECT_EQ(root->LeafChild(), first);
+  root->LeafChild()->ChildElement("Z");
+  first->ChildElement("Z");
+  EXPECT_EQ(Body(root), R"(<Root xmlns="urn:test:a"><Leaf><X/><Z/></Leaf></Root>)");
+}
+
+TEST(Registration, ChildRetypedLaterSharesItsChildrenWithTheOldHandle) {
+  auto root = Parse(R"(<Root xmlns="urn:test:a"><Box><Msg/></Box></Root>)");
+  auto box = root->ChildElement("Box");
+  auto msg = box->ChildElement("Msg");  // plain until the collection registers its items
+  msg->ChildElement("X");
+  auto items = box->CreateItemCollection<TXMLItemCollection<Leaf>>("Msg");
+  items->ItemAt(0)->SetCnpj("1");
+  msg->ChildElement("Cnpj");
+  EXPECT_EQ(items->ItemAt(0)->Cnpj(), "1");
+  EXPECT_EQ(Body(root),
+            R"(<Root xmlns="urn:test:a"><Box><Msg><X/><Cnpj>1</Cnpj></Msg></Box></Root>)");
+}
+
 TEST(Lifetime, AnyHandleKeepsTheDocumentAlive) {
   std::shared_ptr<Leaf> leaf;
   {
