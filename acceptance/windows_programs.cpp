@@ -38,7 +38,11 @@ TEST_P(ProgramWindow, EachIsTheShellWithItsNamedControls) {
   for (const char* grid : {"ValueListEditor77", "ValueListEditor3"}) {
     EXPECT_EQ(ClassOf(*Child<QObject>(*window, grid)), "TValueListEditor");
   }
-  for (const char* dialog : {"SaveDialog1", "OpenDialog1"}) {
+  // The dialogs are the window's children by the time they are shown.
+  const std::pair<const char*, const char*> dialogs[] = {{"Button11", "SaveDialog1"},
+                                                         {"Button12", "OpenDialog1"}};
+  for (const auto& [button, dialog] : dialogs) {
+    PressAnswering(*window, button, dialog, {});
     EXPECT_EQ(Child<QFileDialog>(*window, dialog)->parent(), window.get()) << dialog;
   }
   const auto* tabs = Child<QTabWidget>(*window, "PageControl25");

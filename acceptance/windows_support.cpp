@@ -1,11 +1,11 @@
 #include "acceptance/windows_support.h"
 
+#include "window_shell/testing/dialog_answer.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDate>
-#include <QDialog>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QTabWidget>
@@ -43,8 +43,6 @@ int RowOf(const QTableWidget& grid, const QString& key) {
   }
   throw std::runtime_error("no grid row with the key " + key.toStdString());
 }
-
-constexpr auto kModalPatienceMs = 3000;
 
 }  // namespace
 
@@ -128,43 +126,10 @@ QString SaveSucceeded(const QString& path) {
 
 QString SaveFailed() { return " - Erro ao tentar Salvar Nota Fiscal Eletronica!"; }
 
-DialogAnswer::DialogAnswer(const QWidget& window, const char* name, QString file)
-    : window_(window), name_(QString::fromLatin1(name)), file_(std::move(file)) {
-  clock_.start();
-  QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
-  timer_.start(10);
-}
-
-void DialogAnswer::Poll() {
-  QWidget* modal = QApplication::activeModalWidget();
-  if (modal == nullptr) return;
-  auto* dialog = qobject_cast<QFileDialog*>(modal);
-  if (!shown_ && dialog != nullptr && dialog == window_.findChild<QFileDialog*>(name_)) {
-    shown_ = true;
-    proposed_ = QFileInfo(dialog->selectedFiles().value(0)).fileName();
-    if (file_.isEmpty()) {
-      dialog->reject();
-    } else {
-      // selectFile() leaves the name box alone while it has the focus, as when a user types.
-      if (QWidget* focused = dialog->focusWidget()) focused->clearFocus();
-      dialog->selectFile(file_);
-      static_cast<QDialog*>(dialog)->accept();  // QFileDialog's own accept() is protected
-    }
-    return;
-  }
-  if (clock_.elapsed() < kModalPatienceMs) return;
-  ADD_FAILURE() << "unexpected modal window \"" << modal->objectName().toStdString() << "\" ("
-                << modal->metaObject()->className() << ") closed";
-  if (auto* other = qobject_cast<QDialog*>(modal)) {
-    other->reject();
-  } else {
-    modal->close();
-  }
-}
-
 QString PressAnswering(const QWidget& window, const char* button, const char* dialog,
                        const std::filesystem::path& file) {
-  DialogAnswer answer(window, dialog, file.empty() ? QString() : PathText(file));
+  const window_shell::fixture::DialogAnswer answer(window, dialog,
+                                                   file.empty() ? QString() : PathText(file));
   Click(window, button);
   EXPECT_TRUE(answer.shown()) << dialog << " was not shown by " << button;
   return answer.proposed();

@@ -2,10 +2,8 @@
 // file dialogs answered while their exec() runs.
 #pragma once
 
-#include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
-#include <QTimer>
 #include <QWidget>
 
 #include <filesystem>
@@ -56,30 +54,6 @@ QString OpenSucceeded(const QString& title);
 QString OpenFailed(const QString& title);
 QString SaveSucceeded(const QString& path);
 QString SaveFailed();
-
-// Answers the next exec() of the window's file dialog `name`: selects `file` and accepts it, or
-// cancels when `file` is empty. Any other modal window still open after a few seconds is closed
-// and fails the test, so a stray dialog cannot hang the suite.
-class DialogAnswer {
- public:
-  DialogAnswer(const QWidget& window, const char* name, QString file);
-  DialogAnswer(const DialogAnswer&) = delete;
-  DialogAnswer& operator=(const DialogAnswer&) = delete;
-
-  bool shown() const { return shown_; }
-  const QString& proposed() const { return proposed_; }  // file name the dialog held when shown
-
- private:
-  void Poll();
-
-  const QWidget& window_;
-  QString name_;
-  QString file_;
-  bool shown_ = false;
-  QString proposed_;
-  QTimer timer_;
-  QElapsedTimer clock_;
-};
 
 // A fresh window of the program `Make` builds, and a scratch folder, for each test.
 template <std::unique_ptr<QWidget> (*Make)()>

@@ -3,7 +3,7 @@
 #include <QList>
 #include <algorithm>
 
-#include "cancel_tool/grid_integer.h"
+#include "window_shell/grid_integer.h"
 
 namespace cancel_tool {
 
@@ -20,10 +20,11 @@ void WriteRequest(TXMLCancelarNfseEnvio& root, const RequestFields& fields) {
   // The object of each call is evaluated before its argument (C++17), so the parent elements
   // exist before a number is parsed, also when the parse fails. Numero takes the parsed 32 bits.
   InfPedido(root)->SetId(fields.id);
-  Identificacao(root)->SetNumero(static_cast<std::uint32_t>(ParseGridInteger(fields.numero)));
+  Identificacao(root)->SetNumero(
+      static_cast<std::uint32_t>(window_shell::ParseGridInteger(fields.numero)));
   Identificacao(root)->SetCnpj(fields.cnpj);
   Identificacao(root)->SetInscricaoMunicipal(fields.inscricaoMunicipal);
-  Identificacao(root)->SetCodigoMunicipio(ParseGridInteger(fields.codigoMunicipio));
+  Identificacao(root)->SetCodigoMunicipio(window_shell::ParseGridInteger(fields.codigoMunicipio));
   InfPedido(root)->SetCodigoCancelamento(fields.codigoCancelamento);
 }
 

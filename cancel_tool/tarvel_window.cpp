@@ -1,18 +1,19 @@
 #include "cancel_tool/tarvel_window.h"
 
-#include <QScopeGuard>
-#include <stdexcept>
-
 #include "cancel_documents/request.h"
 #include "cancel_documents/response.h"
 #include "cancel_tool/request_fields.h"
 #include "cancel_tool/response_listing.h"
-#include "cancel_tool/window_shell.h"
+#include "window_shell/window_shell.h"
 
 namespace cancel_tool {
 
 namespace {
 
+using window_shell::GridFields;
+using window_shell::ShellDescription;
+using window_shell::ShellHandlers;
+using window_shell::TValueListEditor;
 namespace request = cancel_documents::request;
 namespace response = cancel_documents::response;
 
@@ -35,7 +36,7 @@ ShellDescription TarvelDescription() {
                  {QStringLiteral("cnpj"), QStringLiteral("11222333000181")},
                  {QStringLiteral("inscricaoMunicipal"), QStringLiteral("Isento")},
                  {QStringLiteral("codigoMunicipio"), QStringLiteral("2927408")}};
-  d.startTab = kRequestTab;
+  d.startTab = window_shell::kRequestTab;
   return d;
 }
 
@@ -80,22 +81,17 @@ class TarvelHandlers : public ShellHandlers {
 
   // "Abrir" on the request tab: a saved request back into the grids.
   void Button12Click(TForm1& form) override {
-    form.OpenFile([&](const QString& path) {
-      request_ = request::OpenCancelarNfseEnvio(Local(path));
-      // The rows read before a failure keep their new values.
-      RequestFields fields = FieldsOf(form);
-      const auto show = qScopeGuard([&] { ShowFields(form, fields); });
-      ReadRequest(*request_, fields);
-    });
+    form.OpenRequest(GridFields<RequestFields>{FieldsOf, ShowFields},
+                     [&](const QString& path, RequestFields& fields) {
+                       request_ = request::OpenCancelarNfseEnvio(Local(path));
+                       ReadRequest(*request_, fields);
+                     });
   }
 
   // "2.Salvar": the current request, as it is now, to the chosen file.
   void Button2Click(TForm1& form) override {
     form.SaveRequest(ProposedRequestName(form.ValueListEditor77().Value(QStringLiteral("Id"))),
-                     [&](const QString& path) {
-                       if (!request_) throw std::runtime_error("no request document");
-                       request_->OwnerDocument()->SaveToFile(binding::Local8BitPath(Local(path)));
-                     });
+                     request_.get());
   }
 
   // "Abrir" on the response tab: lists a cancellation response in Memo5.

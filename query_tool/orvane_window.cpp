@@ -1,26 +1,22 @@
 #include "query_tool/orvane_window.h"
 
-#include <QScopeGuard>
-#include <filesystem>
-#include <stdexcept>
-
-#include "cancel_tool/window_shell.h"
 #include "query_documents/request.h"
 #include "query_tool/namespace_patch.h"
 #include "query_tool/request_fields.h"
+#include "window_shell/window_shell.h"
 
 namespace query_tool {
 
 namespace {
 
-using cancel_tool::TForm1;
-using cancel_tool::TValueListEditor;
-namespace messages = cancel_tool::messages;
+using window_shell::GridFields;
+using window_shell::ShellDescription;
+using window_shell::TValueListEditor;
 
 const QString kTitle = QStringLiteral("Consulta de NFS-e");
 
-cancel_tool::ShellDescription OrvaneDescription() {
-  cancel_tool::ShellDescription d;
+ShellDescription OrvaneDescription() {
+  ShellDescription d;
   d.caption = QStringLiteral("Orvane - ") + kTitle;
   d.title = kTitle;
   d.requestTab = QStringLiteral("ConsultarNfseRpsEnvio");
@@ -32,7 +28,7 @@ cancel_tool::ShellDescription OrvaneDescription() {
                  {QStringLiteral("Tipo"), QStringLiteral("1")}};
   d.lowerGrid = {{QStringLiteral("Cnpj"), QStringLiteral("99888777000166")},
                  {QStringLiteral("InscricaoMunicipal"), QStringLiteral("552190")}};
-  d.startTab = cancel_tool::kResponseTab;
+  d.startTab = window_shell::kResponseTab;
   return d;
 }
 
@@ -55,7 +51,7 @@ void ShowFields(TForm1& form, const RequestFields& fields) {
 }
 
 // Orvane's module state (the shell keeps the last opened path and the title) and handlers.
-class OrvaneHandlers : public cancel_tool::ShellHandlers {
+class OrvaneHandlers : public window_shell::ShellHandlers {
  public:
   ~OrvaneHandlers() override { request_.reset(); }
 
@@ -70,24 +66,17 @@ class OrvaneHandlers : public cancel_tool::ShellHandlers {
 
   // "Abrir" on the request tab: a request file back into the grids.
   void Button12Click(TForm1& form) override {
-    form.OpenFile([&](const QString& path) {
-      request_ = query_documents::OpenConsultarNfseRpsEnvio(path.toStdU16String());
-      // The rows read before a failure keep their new values.
-      RequestFields fields = FieldsOf(form);
-      const auto show = qScopeGuard([&] { ShowFields(form, fields); });
-      ReadRequest(*request_, fields);
-    });
+    form.OpenRequest(GridFields<RequestFields>{FieldsOf, ShowFields},
+                     [&](const QString& path, RequestFields& fields) {
+                       request_ = query_documents::OpenConsultarNfseRpsEnvio(path.toStdU16String());
+                       ReadRequest(*request_, fields);
+                     });
   }
 
   // "2.Salvar": the current request, as it is now, to a time-stamped file, which is then
   // adjusted so that its five fields declare the shared types namespace.
   void Button2Click(TForm1& form) override {
-    form.SaveRequest(ProposedRequestName(form.Now()), [&](const QString& path) {
-      if (!request_) throw std::runtime_error("no request document");
-      const std::filesystem::path file(path.toStdU16String());
-      request_->OwnerDocument()->SaveToFile(file);
-      AdjustSavedRequest(file);
-    });
+    form.SaveRequest(ProposedRequestName(form.Now()), request_.get(), AdjustSavedRequest);
   }
 
   // "Abrir" on the response tab lists a query response; until that listing exists it does

@@ -2,14 +2,14 @@
 
 #include <cstdint>
 
-#include "cancel_tool/grid_integer.h"
+#include "window_shell/grid_integer.h"
 
 namespace query_tool {
 
 namespace {
 
 std::int32_t GridInteger(const QString& text) {
-  return cancel_tool::ParseGridInteger(text.toStdString());
+  return window_shell::ParseGridInteger(text.toStdString());
 }
 
 }  // namespace

@@ -1,9 +1,14 @@
 #pragma once
 
 #include "cancel_tool/tarvel_window.h"
-#include "cancel_tool/tests/window_driver.h"
+#include "window_shell/testing/window_driver.h"
 
 namespace cancel_tool::fixture {
+
+using namespace window_shell::fixture;
+using window_shell::kInformationTab;
+using window_shell::kRequestTab;
+using window_shell::kResponseTab;
 
 // A Tarvel window driven by one test.
 class TarvelTest : public WindowDriver {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "cancel_tool/tests/window_driver.h"
 #include "query_tool/orvane_window.h"
+#include "window_shell/testing/window_driver.h"
 
 // Readable failure output for the bytes of saved files.
 inline void PrintTo(const QByteArray& bytes, std::ostream* out) {
@@ -10,7 +10,7 @@ inline void PrintTo(const QByteArray& bytes, std::ostream* out) {
 
 namespace query_tool::fixture {
 
-using namespace cancel_tool::fixture;
+using namespace window_shell::fixture;
 
 // An Orvane window driven by one test.
 class OrvaneTest : public WindowDriver {

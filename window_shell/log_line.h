@@ -4,7 +4,7 @@
 #include <QLocale>
 #include <QString>
 
-namespace cancel_tool {
+namespace window_shell {
 
 // A log line: the date in the locale's short format, then, unless the time is exactly 00:00:00
 // (to the second), a space and the time in the locale's long format without its time-zone
@@ -16,4 +16,4 @@ QString LogLine(const QDateTime& when, const QString& message,
 // behind removed: "h:mm:ss AP t" gives "h:mm:ss AP".
 QString WithoutTimeZone(const QString& timeFormat);
 
-}  // namespace cancel_tool
+}  // namespace window_shell

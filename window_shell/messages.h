@@ -4,7 +4,7 @@
 
 // The log messages of both programs' handlers, each written after a log line's time stamp and
 // starting with " - ". `title` is the program's document title, `path` the file chosen.
-namespace cancel_tool::messages {
+namespace window_shell::messages {
 
 QString NewSucceeded(const QString& title);
 QString NewFailed(const QString& title);
@@ -13,4 +13,4 @@ QString OpenFailed(const QString& title);
 QString SaveSucceeded(const QString& path);
 QString SaveFailed();
 
-}  // namespace cancel_tool::messages
+}  // namespace window_shell::messages

@@ -1,21 +1,16 @@
-// The shell's parts on their own: grid integer parse, log line, grid, text box, preview pane,
-// and the window's layout, dialogs and Clear.
+// The shell's parts on their own: grid integer parse, log line, grid, text box, preview pane.
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFileDialog>
-#include <QPushButton>
-#include <QTabWidget>
 #include <QTreeWidget>
 
 #include "binding/errors.h"
-#include "cancel_tool/tests/tarvel_test.h"
+#include "window_shell/tests/stand_in.h"
 
-namespace cancel_tool {
+namespace window_shell {
 namespace {
 
-using fixture::TarvelTest;
+using fixture::StandInTest;
 
 struct ParseCase {
   const char* text;
@@ -123,7 +118,7 @@ TEST(Memo, ListingAppendsTheLinesReadBeforeAFailure) {
   EXPECT_EQ(memo.toPlainText(), QStringLiteral("first\nsecond"));
 }
 
-class WebBrowserTest : public TarvelTest, public ::testing::Test {};
+class WebBrowserTest : public StandInTest, public ::testing::Test {};
 
 TEST_F(WebBrowserTest, ShowsElementsAsAnIndentedTree) {
   const QString path = Write(QStringLiteral("a.xml"),
@@ -175,99 +170,5 @@ TEST_F(WebBrowserTest, ShowsAFileThatDoesNotParseAsTextWithTheReason) {
   EXPECT_EQ(browser.Tree().topLevelItem(0)->text(0), QStringLiteral("<a/>"));
 }
 
-class WindowTest : public TarvelTest, public ::testing::Test {};
-
-TEST_F(WindowTest, OpensOnTheRequestTabWithTheStartValues) {
-  QTabWidget& pages = form().PageControl25();
-  ASSERT_EQ(pages.count(), 4);
-  EXPECT_EQ(pages.tabText(0), QStringLiteral("Informações"));
-  EXPECT_EQ(pages.tabText(1), QStringLiteral("CancelarNfseEnvio"));
-  EXPECT_EQ(pages.tabText(2), QStringLiteral("CancelarNfseResposta"));
-  EXPECT_EQ(pages.tabText(3), QStringLiteral("Como Comprar?"));
-  EXPECT_EQ(Tab(), 1);
-
-  const TValueListEditor& upper = form().ValueListEditor77();
-  const TValueListEditor& lower = form().ValueListEditor3();
-  ASSERT_EQ(upper.RowCount(), 3);
-  ASSERT_EQ(lower.RowCount(), 5);
-  const std::pair<QString, QString> rows[] = {
-      {upper.KeyAt(1), QStringLiteral("id")},
-      {upper.KeyAt(2), QStringLiteral("codigoCancelamento")},
-      {lower.KeyAt(1), QStringLiteral("numero")},
-      {lower.KeyAt(2), QStringLiteral("cnpj")},
-      {lower.KeyAt(3), QStringLiteral("inscricaoMunicipal")},
-      {lower.KeyAt(4), QStringLiteral("codigoMunicipio")},
-  };
-  for (const auto& [key, expected] : rows) EXPECT_EQ(key, expected);
-  EXPECT_EQ(upper.Value(QStringLiteral("id")), QStringLiteral("1"));
-  EXPECT_EQ(lower.Value(QStringLiteral("cnpj")), QStringLiteral("11222333000181"));
-  EXPECT_EQ(lower.Value(QStringLiteral("inscricaoMunicipal")), QStringLiteral("Isento"));
-  EXPECT_EQ(lower.Value(QStringLiteral("codigoMunicipio")), QStringLiteral("2927408"));
-
-  for (const char* name :
-       {"PageControl25", "ValueListEditor77", "ValueListEditor3", "Memo1", "Memo3", "Memo4",
-        "Memo5", "WebBrowser1", "Button10", "Button11", "Button12", "Button14", "Button3",
-        "Button4", "SaveDialog1", "OpenDialog1"}) {
-    EXPECT_NE(form().findChild<QObject*>(QLatin1String(name)), nullptr) << name;
-  }
-  EXPECT_EQ(form().findChild<QPushButton*>(QStringLiteral("Button11"))->text(),
-            QStringLiteral("2.Salvar"));
-  // The component classes, by the names a caller looks them up with.
-  const std::pair<const QObject*, const char*> classes[] = {
-      {&form(), "TForm1"},
-      {&form().ValueListEditor77(), "TValueListEditor"},
-      {&form().ValueListEditor3(), "TValueListEditor"},
-      {&form().WebBrowser1(), "TWebBrowser"}};
-  for (const auto& [object, name] : classes) EXPECT_STREQ(object->metaObject()->className(), name);
-}
-
-TEST_F(WindowTest, DialogsAreSetUpAsTheHandlersNeedThem) {
-  QFileDialog& save = form().SaveDialog1();
-  EXPECT_EQ(save.acceptMode(), QFileDialog::AcceptSave);
-  EXPECT_EQ(save.defaultSuffix(), QStringLiteral("xml"));
-  EXPECT_EQ(save.nameFilters(), QStringList{QStringLiteral("Arquivos XML (*.xml)")});
-  EXPECT_TRUE(save.testOption(QFileDialog::DontConfirmOverwrite));
-  EXPECT_TRUE(save.testOption(QFileDialog::DontUseNativeDialog));
-  EXPECT_EQ(QDir(save.directory()).absolutePath(), QDir::homePath());
-
-  QFileDialog& open = form().OpenDialog1();
-  EXPECT_EQ(open.acceptMode(), QFileDialog::AcceptOpen);
-  EXPECT_EQ(open.fileMode(), QFileDialog::AnyFile);
-  EXPECT_TRUE(open.testOption(QFileDialog::DontUseNativeDialog));
-}
-
-TEST_F(WindowTest, ClearOnTheResponseTabZeroesEveryRowAndShowsTheRequestTab) {
-  form().SelectTab(kResponseTab);
-  form().Memo5().AddLine(QStringLiteral("kept"));
-  Click("Button4");
-  EXPECT_EQ(Tab(), kRequestTab);
-  for (const TValueListEditor* grid : {&form().ValueListEditor77(), &form().ValueListEditor3()}) {
-    for (int row = 1; row < grid->RowCount(); ++row) {
-      EXPECT_EQ(grid->Value(grid->KeyAt(row)), QStringLiteral("0"))
-          << grid->KeyAt(row).toStdString();
-    }
-  }
-  EXPECT_EQ(form().Memo5().toPlainText(), QStringLiteral("kept"));
-  EXPECT_TRUE(LogMessages().isEmpty());
-
-  // A request built from the cleared grids holds zeros everywhere.
-  Click("Button10");
-  const QString saved = Path(QStringLiteral("zeros.xml"));
-  ClickAnswering("Button11", "SaveDialog1", saved);
-  EXPECT_EQ(fixture::Outline(saved),
-            QStringLiteral("CancelarNfseEnvio{Pedido{InfPedidoCancelamento[Id=0]{"
-                           "IdentificacaoNfse{Numero=0 Cnpj=0 InscricaoMunicipal=0 "
-                           "CodigoMunicipio=0} CodigoCancelamento=0}}}"));
-}
-
-TEST_F(WindowTest, TwoWindowsKeepTheirOwnDocuments) {
-  Click("Button10");
-  TarvelTest other;
-  const QString path = Path(QStringLiteral("other.xml"));
-  other.ClickAnswering("Button11", "SaveDialog1", path);
-  EXPECT_EQ(other.LogMessages(), QStringList{fixture::kSaveFailed});
-  EXPECT_FALSE(QFileInfo::exists(path));
-}
-
 }  // namespace
-}  // namespace cancel_tool
+}  // namespace window_shell

@@ -1,8 +1,8 @@
-#include "cancel_tool/memo.h"
+#include "window_shell/memo.h"
 
 #include <QTextDocument>
 
-using namespace cancel_tool;
+using namespace window_shell;
 
 TMemo::TMemo(QWidget* parent) : QPlainTextEdit(parent) { setReadOnly(true); }
 

@@ -1,11 +1,11 @@
-#include "cancel_tool/pictures.h"
+#include "window_shell/pictures.h"
 
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
 #include <numbers>
 
-namespace cancel_tool {
+namespace window_shell {
 
 namespace {
 
@@ -95,4 +95,4 @@ QPixmap SealPicture() {
   return pixmap;
 }
 
-}  // namespace cancel_tool
+}  // namespace window_shell

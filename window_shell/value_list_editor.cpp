@@ -1,8 +1,8 @@
-#include "cancel_tool/value_list_editor.h"
+#include "window_shell/value_list_editor.h"
 
 #include <QHeaderView>
 
-using namespace cancel_tool;
+using namespace window_shell;
 
 namespace {
 constexpr int kKeyColumnWidth = 150;

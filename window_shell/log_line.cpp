@@ -1,6 +1,6 @@
-#include "cancel_tool/log_line.h"
+#include "window_shell/log_line.h"
 
-namespace cancel_tool {
+namespace window_shell {
 
 QString WithoutTimeZone(const QString& timeFormat) {
   QString out;
@@ -33,4 +33,4 @@ QString LogLine(const QDateTime& when, const QString& message, const QLocale& lo
   return stamp + message;
 }
 
-}  // namespace cancel_tool
+}  // namespace window_shell

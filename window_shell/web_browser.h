@@ -6,7 +6,7 @@
 class QPlainTextEdit;
 class QTreeWidget;
 
-namespace cancel_tool {}  // namespace cancel_tool
+namespace window_shell {}  // namespace window_shell
 
 // The preview pane: shows an XML file the way a browser does, indented, coloured and with
 // collapsible elements. A file that does not parse is shown as its text under the parser's
@@ -32,6 +32,6 @@ class TWebBrowser : public QStackedWidget {
   QPlainTextEdit* source_;
 };
 
-namespace cancel_tool {
+namespace window_shell {
 using ::TWebBrowser;
-}  // namespace cancel_tool
+}  // namespace window_shell

@@ -7,14 +7,14 @@
 #include <memory>
 #include <ostream>
 
-#include "cancel_tool/window_shell.h"
+#include "window_shell/window_shell.h"
 
 // Readable failure output for Qt text.
 inline void PrintTo(const QString& text, std::ostream* out) {
   *out << '"' << text.toStdString() << '"';
 }
 
-namespace cancel_tool::fixture {
+namespace window_shell::fixture {
 
 // Drives one program window in a test, the way a user would: clicks its buttons by name,
 // answers its file dialogs by name and reads its log. It gives the window a fixed clock and a
@@ -31,11 +31,9 @@ class WindowDriver {
   QByteArray Read(const QString& path) const;
 
   void Click(const char* button);
-  // Answers the next showing of the dialog `dialog`: chooses `file`, or cancels when it is
-  // empty. Returns the file name the dialog proposed when it was shown.
-  std::shared_ptr<QString> Answer(const char* dialog, const QString& file);
-  // Clicks `button` and answers the dialog it shows.
-  void ClickAnswering(const char* button, const char* dialog, const QString& file);
+  // Clicks `button` and answers the file dialog `dialog` it shows: chooses `file`, or cancels
+  // when it is empty. Returns the file name the dialog proposed.
+  QString ClickAnswering(const char* button, const char* dialog, const QString& file);
 
   QStringList LogMessages() const;  // Memo1's lines without their time stamps
   QStringList Lines(const TMemo& memo) const;
@@ -61,4 +59,4 @@ QString OpenFailed(const QString& title);
 QString SaveSucceeded(const QString& path);
 extern const QString kSaveFailed;
 
-}  // namespace cancel_tool::fixture
+}  // namespace window_shell::fixture

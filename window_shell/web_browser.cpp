@@ -1,4 +1,4 @@
-#include "cancel_tool/web_browser.h"
+#include "window_shell/web_browser.h"
 
 #include <QHeaderView>
 #include <QList>
@@ -13,7 +13,7 @@
 #include "binding/errors.h"
 #include "binding/files.h"
 
-using namespace cancel_tool;
+using namespace window_shell;
 
 namespace {
 

@@ -1,18 +1,16 @@
-#include "cancel_tool/tests/window_driver.h"
+#include "window_shell/testing/window_driver.h"
+
+#include "window_shell/testing/dialog_answer.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QFile>
-#include <QFileDialog>
-#include <QFileInfo>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTimer>
 #include <QXmlStreamReader>
 
-namespace cancel_tool::fixture {
+namespace window_shell::fixture {
 
 namespace {
 
@@ -86,38 +84,11 @@ void WindowDriver::Click(const char* button) {
   control->click();
 }
 
-std::shared_ptr<QString> WindowDriver::Answer(const char* dialog, const QString& file) {
-  auto proposal = std::make_shared<QString>();
-  QTimer::singleShot(0, form_, [this, dialog, file, proposal] {
-    auto* shown = form_->findChild<QFileDialog*>(QLatin1String(dialog));
-    if (!shown || !shown->isVisible()) {
-      ADD_FAILURE() << dialog << " is not showing";
-      return;
-    }
-    // The name box as the user sees it. A showing dialog whose name box has the focus ignores
-    // selectFile's text, so the answer is typed into the box, as a user would.
-    auto* name = shown->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-    if (!name) {
-      ADD_FAILURE() << dialog << " has no name box";
-      return;
-    }
-    *proposal = name->text();
-    if (file.isEmpty()) {
-      shown->reject();
-      return;
-    }
-    // Selected rows of the list win over the typed name: selectFile clears them (and goes to
-    // the file's folder) before the name is typed.
-    shown->selectFile(file);
-    name->setText(QFileInfo(file).fileName());
-    static_cast<QDialog*>(shown)->accept();  // public in QDialog, overridden by the dialog
-  });
-  return proposal;
-}
-
-void WindowDriver::ClickAnswering(const char* button, const char* dialog, const QString& file) {
-  Answer(dialog, file);
+QString WindowDriver::ClickAnswering(const char* button, const char* dialog, const QString& file) {
+  const DialogAnswer answer(*form_, dialog, file);
   Click(button);
+  EXPECT_TRUE(answer.shown()) << dialog << " was not shown by " << button;
+  return answer.proposed();
 }
 
 QStringList WindowDriver::LogMessages() const {
@@ -178,4 +149,4 @@ QString Outline(const QString& path) {
   return out;
 }
 
-}  // namespace cancel_tool::fixture
+}  // namespace window_shell::fixture

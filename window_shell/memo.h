@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace cancel_tool {}  // namespace cancel_tool
+namespace window_shell {}  // namespace window_shell
 
 // A read-only multi-line text box that only grows: lines are appended at the end, one at a time
 // or many in one edit. It counts its lines so that an empty first line stays a line of its own.
@@ -31,6 +31,6 @@ class TMemo : public QPlainTextEdit {
   qsizetype lines_ = 0;
 };
 
-namespace cancel_tool {
+namespace window_shell {
 using ::TMemo;
-}  // namespace cancel_tool
+}  // namespace window_shell

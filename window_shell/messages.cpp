@@ -1,6 +1,6 @@
-#include "cancel_tool/messages.h"
+#include "window_shell/messages.h"
 
-namespace cancel_tool::messages {
+namespace window_shell::messages {
 
 QString NewSucceeded(const QString& title) {
   return QStringLiteral(" - ") + title +
@@ -30,4 +30,4 @@ QString SaveSucceeded(const QString& path) {
 
 QString SaveFailed() { return QStringLiteral(" - Erro ao tentar Salvar Nota Fiscal Eletronica!"); }
 
-}  // namespace cancel_tool::messages
+}  // namespace window_shell::messages

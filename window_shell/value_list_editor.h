@@ -4,7 +4,7 @@
 #include <QTableWidget>
 #include <vector>
 
-namespace cancel_tool {
+namespace window_shell {
 
 // One row of a key/value grid.
 struct GridRow {
@@ -12,7 +12,7 @@ struct GridRow {
   QString value;
 };
 
-}  // namespace cancel_tool
+}  // namespace window_shell
 
 // A key/value grid: the header is the title row ("Key", "Value"), each further row one fixed key
 // and its editable value. Rows count from the title row, as the handlers count them: data rows
@@ -37,6 +37,6 @@ class TValueListEditor : public QTableWidget {
   int FindRow(const QString& key) const;  // table row, or -1
 };
 
-namespace cancel_tool {
+namespace window_shell {
 using ::TValueListEditor;
-}  // namespace cancel_tool
+}  // namespace window_shell

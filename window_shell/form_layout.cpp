@@ -1,4 +1,6 @@
-#include "cancel_tool/window_shell.h"
+// The layout of TForm1: its tabs, grids, boxes, preview pane, panel, buttons and dialogs.
+
+#include "window_shell/form.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -10,9 +12,9 @@
 #include <QTextOption>
 #include <QVBoxLayout>
 
-#include "cancel_tool/pictures.h"
+#include "window_shell/pictures.h"
 
-using namespace cancel_tool;
+using namespace window_shell;
 
 namespace {
 
@@ -135,7 +137,6 @@ TForm1::TForm1(ShellDescription description, std::unique_ptr<ShellHandlers> hand
   pages_->addTab(MakeHowToBuyPage(), QStringLiteral("Como Comprar?"));
   pages_->setCurrentIndex(description.startTab);
   EdgeToEdge<QVBoxLayout>(this)->addWidget(pages_);
-  MakeDialogs();
 }
 
 TForm1::~TForm1() {
@@ -279,7 +280,8 @@ QWidget* TForm1::MakeHowToBuyPage() {
   return text;
 }
 
-void TForm1::MakeDialogs() {
+QFileDialog& TForm1::SaveDialog1() {
+  if (saveDialog_ != nullptr) return *saveDialog_;
   saveDialog_ = new QFileDialog(this, QStringLiteral("Salvar"));
   saveDialog_->setObjectName(QStringLiteral("SaveDialog1"));
   saveDialog_->setOption(QFileDialog::DontUseNativeDialog);
@@ -294,75 +296,16 @@ void TForm1::MakeDialogs() {
   saveDialog_->setDirectory(QDir::homePath());
 #endif
   saveDialog_->selectFile(QStringLiteral("NF-e.xml"));
+  return *saveDialog_;
+}
 
+QFileDialog& TForm1::OpenDialog1() {
+  if (openDialog_ != nullptr) return *openDialog_;
   // Accepts names that do not exist: they fail later, when the handler parses them.
   openDialog_ = new QFileDialog(this, QStringLiteral("Abrir"));
   openDialog_->setObjectName(QStringLiteral("OpenDialog1"));
   openDialog_->setOption(QFileDialog::DontUseNativeDialog);
   openDialog_->setAcceptMode(QFileDialog::AcceptOpen);
   openDialog_->setFileMode(QFileDialog::AnyFile);
-}
-
-void TForm1::SelectTab(int index) { pages_->setCurrentIndex(index); }
-
-std::optional<QString> TForm1::Ask(QFileDialog& dialog) {
-  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-  const QStringList files = dialog.selectedFiles();
-  if (files.isEmpty()) return std::nullopt;
-  return QDir::toNativeSeparators(files.first());
-}
-
-void TForm1::ShowOpenedFile(const QString& path) {
-  lastOpenedPath_ = path;
-  preview_->Navigate(path);
-}
-
-void TForm1::Log(const QString& message) { log_->AddLine(LogLine(Now(), message)); }
-
-void TForm1::Guarded(const QString& failedMessage, const std::function<void()>& steps) {
-  try {
-    steps();
-  } catch (...) {
-    Log(failedMessage);
-  }
-}
-
-void TForm1::NewRequest(const std::function<void()>& build) {
-  Guarded(messages::NewFailed(title_), [&] {
-    build();
-    Log(messages::NewSucceeded(title_));
-  });
-}
-
-void TForm1::OpenFile(const std::function<void(const QString& path)>& read) {
-  const std::optional<QString> path = Ask(*openDialog_);
-  if (!path) return;
-  SelectTab(kInformationTab);
-  Guarded(messages::OpenFailed(title_), [&] {
-    read(*path);
-    ShowOpenedFile(*path);
-    Log(messages::OpenSucceeded(title_));
-  });
-}
-
-void TForm1::SaveRequest(const QString& name,
-                         const std::function<void(const QString& path)>& write) {
-  saveDialog_->selectFile(name);
-  const std::optional<QString> path = Ask(*saveDialog_);
-  if (!path) return;
-  SelectTab(kInformationTab);
-  Guarded(messages::SaveFailed(), [&] {
-    write(*path);
-    preview_->Navigate(*path);
-    Log(messages::SaveSucceeded(*path));
-  });
-}
-
-void TForm1::Button5Click() {
-  SelectTab(kRequestTab);
-  for (TValueListEditor* grid : findChildren<TValueListEditor*>()) {
-    for (int row = 1; row < grid->RowCount(); ++row) {
-      grid->SetValue(grid->KeyAt(row), QStringLiteral("0"));
-    }
-  }
+  return *openDialog_;
 }

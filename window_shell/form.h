@@ -1,7 +1,7 @@
 #pragma once
 
-// The window shell both programs are built on: the window TForm1 with its four tabs, log box,
-// preview pane and dialogs, the log line, and the Clear handler.
+// The window TForm1 both programs are built on: four tabs, log box, preview pane and dialogs,
+// the frames of the request and response handlers, and the Clear handler.
 //
 // A program supplies two things and gets its window back:
 //   ShellDescription  its captions, document title, the nested tabs and rows of its two grids
@@ -9,37 +9,42 @@
 //   ShellHandlers     an object holding its own state (its documents) with the handlers of
 //                     "1. Novo", "Abrir" (request), "2.Salvar" and "Abrir" (response).
 //
-//   auto window = std::make_unique<cancel_tool::TForm1>(Describe(),
-//   std::make_unique<MyHandlers>());
+//   auto window = std::make_unique<TForm1>(Describe(), std::make_unique<MyHandlers>());
 //
-// Handlers get the window and use its controls and helpers: NewRequest(), OpenFile() and
-// SaveRequest() are the frames of the handlers, Ask() shows a dialog, SelectTab()
-// brings a tab to the front, Guarded() runs the steps under the handler's one failure guard,
-// Log() appends a time-stamped line (the texts are in messages.h), ShowOpenedFile() records and
-// previews an opened file, and TMemo::List() appends a listing in one edit. "Limpar Campos" is the
-// shell's own Button5Click.
+// Handlers get the window and give only their document steps to its frames: NewRequest(),
+// OpenRequest(), SaveRequest() and, for a response, OpenFile() with TMemo::List(), which appends
+// a listing in one edit. The frames ask for files, bring tab 0 to the front, run the steps under
+// the handler's one failure guard and log the handler's line (texts in messages.h).
+// "Limpar Campos" is the shell's own Button5Click.
 
 #include <QDateTime>
+#include <QScopeGuard>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <type_traits>
 #include <vector>
 
-#include "cancel_tool/grid_integer.h"
-#include "cancel_tool/log_line.h"
-#include "cancel_tool/memo.h"
-#include "cancel_tool/messages.h"
-#include "cancel_tool/value_list_editor.h"
-#include "cancel_tool/web_browser.h"
+#include "window_shell/grid_integer.h"
+#include "window_shell/log_line.h"
+#include "window_shell/memo.h"
+#include "window_shell/messages.h"
+#include "window_shell/value_list_editor.h"
+#include "window_shell/web_browser.h"
 
 class QFileDialog;
 class QTabWidget;
 class TForm1;
 
-namespace cancel_tool {
+namespace binding {
+class TXMLNode;
+}
+
+namespace window_shell {
 
 // Tab indices of PageControl25.
 enum Tab { kInformationTab = 0, kRequestTab = 1, kResponseTab = 2, kHowToBuyTab = 3 };
@@ -71,14 +76,24 @@ class ShellHandlers {
   virtual void Button3Click(TForm1& form) = 0;   // "Abrir" on the response tab
 };
 
-}  // namespace cancel_tool
+// How a program's request fields go between its two grids and a plain value of its own.
+template <class Fields>
+struct GridFields {
+  Fields (*collect)(const TForm1& form);
+  void (*show)(TForm1& form, const Fields& fields);
+};
+
+// A path the user chose, as a file system path: wide text all the way, so no character is lost.
+std::filesystem::path FilePath(const QString& path);
+
+}  // namespace window_shell
 
 class TForm1 : public QWidget {
   Q_OBJECT
 
  public:
-  TForm1(cancel_tool::ShellDescription description,
-         std::unique_ptr<cancel_tool::ShellHandlers> handlers, QWidget* parent = nullptr);
+  TForm1(window_shell::ShellDescription description,
+         std::unique_ptr<window_shell::ShellHandlers> handlers, QWidget* parent = nullptr);
   ~TForm1() override;
 
   QTabWidget& PageControl25() const { return *pages_; }
@@ -89,8 +104,10 @@ class TForm1 : public QWidget {
   TMemo& Memo4() const { return *upperListing_; }
   TMemo& Memo5() const { return *lowerListing_; }
   TWebBrowser& WebBrowser1() const { return *preview_; }
-  QFileDialog& SaveDialog1() const { return *saveDialog_; }
-  QFileDialog& OpenDialog1() const { return *openDialog_; }
+  // The dialogs are made when first needed (building them costs more than the rest of the
+  // window), as children named SaveDialog1 and OpenDialog1.
+  QFileDialog& SaveDialog1();
+  QFileDialog& OpenDialog1();
   // The response tab, for a program that adds a control of its own there.
   QWidget& ResponsePage() const { return *responsePage_; }
 
@@ -115,9 +132,25 @@ class TForm1 : public QWidget {
   // "Abrir": asks for a file (cancel ends silently), brings tab 0 to the front, `read(path)`,
   // then records and previews the file and logs the Open succeeded line.
   void OpenFile(const std::function<void(const QString& path)>& read);
+  // "Abrir" on the request tab: OpenFile, where `read(path, fields)` opens the request and reads
+  // its fields over the grids' values. Whatever happens, the grids then show `fields`: the rows
+  // read before a failure keep their new values, the later rows their old ones.
+  template <class Fields>
+  void OpenRequest(
+      window_shell::GridFields<Fields> grids,
+      const std::type_identity_t<std::function<void(const QString& path, Fields& fields)>>& read) {
+    OpenFile([&](const QString& path) {
+      Fields fields = grids.collect(*this);
+      const auto show = qScopeGuard([&] { grids.show(*this, fields); });
+      read(path, fields);
+    });
+  }
   // "2.Salvar": proposes `name`, asks for a path (cancel ends silently), brings tab 0 to the
-  // front, `write(path)`, then previews the file and logs the Save succeeded line.
-  void SaveRequest(const QString& name, const std::function<void(const QString& path)>& write);
+  // front and saves the document of `request` there, replacing any file; with no request yet
+  // (null) the save fails and writes nothing. `adjust`, when given, then works on the saved
+  // file. Last the file is previewed and the Save succeeded line logged.
+  void SaveRequest(const QString& name, const binding::TXMLNode* request,
+                   const std::function<void(const std::filesystem::path& file)>& adjust = {});
 
   // The clock of every time stamp; the system's local time unless replaced.
   QDateTime Now() const { return clock_(); }
@@ -129,12 +162,11 @@ class TForm1 : public QWidget {
 
  private:
   QWidget* MakeInformationPage();
-  QWidget* MakeRequestPage(const cancel_tool::ShellDescription& description);
+  QWidget* MakeRequestPage(const window_shell::ShellDescription& description);
   QWidget* MakeResponsePage();
   QWidget* MakeHowToBuyPage();
-  void MakeDialogs();
 
-  std::unique_ptr<cancel_tool::ShellHandlers> handlers_;
+  std::unique_ptr<window_shell::ShellHandlers> handlers_;
   QString lastOpenedPath_;
   QString title_;
   std::function<QDateTime()> clock_;

@@ -1,0 +1,52 @@
+#include "window_shell/testing/dialog_answer.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace window_shell::fixture {
+
+namespace {
+constexpr int kPollMs = 5;
+constexpr int kModalPatienceMs = 3000;
+}  // namespace
+
+DialogAnswer::DialogAnswer(const QWidget& window, const char* name, QString file)
+    : window_(window), name_(QString::fromLatin1(name)), file_(std::move(file)) {
+  clock_.start();
+  QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
+  timer_.start(kPollMs);
+}
+
+void DialogAnswer::Poll() {
+  QWidget* modal = QApplication::activeModalWidget();
+  if (modal == nullptr) return;
+  auto* dialog = qobject_cast<QFileDialog*>(modal);
+  if (dialog != nullptr && dialog == window_.findChild<QFileDialog*>(name_)) {
+    shown_ = true;
+    timer_.stop();
+    proposed_ = QFileInfo(dialog->selectedFiles().value(0)).fileName();
+    if (file_.isEmpty()) {
+      dialog->reject();
+      return;
+    }
+    // selectFile() leaves the name box alone while it has the focus, as when a user types.
+    if (QWidget* focused = dialog->focusWidget()) focused->clearFocus();
+    dialog->selectFile(file_);
+    static_cast<QDialog*>(dialog)->accept();  // QFileDialog's own accept() is protected
+    return;
+  }
+  if (clock_.elapsed() < kModalPatienceMs) return;
+  ADD_FAILURE() << "unexpected modal window \"" << modal->objectName().toStdString() << "\" ("
+                << modal->metaObject()->className() << ") closed";
+  if (auto* other = qobject_cast<QDialog*>(modal)) {
+    other->reject();
+  } else {
+    modal->close();
+  }
+}
+
+}  // namespace window_shell::fixture

@@ -1,0 +1,191 @@
+// The shell's handler frames and Clear, driven through a stand-in program: what every program's
+// handlers do around their own document steps.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include "window_shell/tests/stand_in.h"
+
+namespace window_shell {
+namespace {
+
+using namespace fixture;
+
+class HandlersTest : public StandInTest, public ::testing::Test {
+ protected:
+  QStringList Rows() const { return Values(StandInFieldsOf(form())); }
+  static QStringList Values(const StandInFields& f) { return {f.first, f.second, f.third}; }
+};
+
+TEST_F(HandlersTest, NewLogsItsOutcome) {
+  Click("Button10");
+  form().ValueListEditor77().SetValue(QStringLiteral("first"), QStringLiteral("abc"));
+  Click("Button10");
+  EXPECT_EQ(LogMessages(), (QStringList{NewSucceeded(kStandInTitle), NewFailed(kStandInTitle)}));
+  EXPECT_EQ(Tab(), kRequestTab);  // New shows no dialog and changes no tab
+}
+
+TEST_F(HandlersTest, CancelledDialogsChangeNothing) {
+  for (const char* button : {"Button11", "Button12", "Button3"}) {
+    form().SelectTab(kHowToBuyTab);
+    ClickAnswering(button, button == std::string("Button11") ? "SaveDialog1" : "OpenDialog1", {});
+    EXPECT_EQ(Tab(), kHowToBuyTab) << button;
+  }
+  EXPECT_TRUE(LogMessages().isEmpty());
+  EXPECT_EQ(form().Memo5().LineCount(), 0);
+  EXPECT_TRUE(form().WebBrowser1().path().isEmpty());
+}
+
+// A request opened without failure fills every row and becomes the previewed, last opened file.
+TEST_F(HandlersTest, OpenFillsTheRowsRecordsAndPreviewsTheFile) {
+  const QString path = Write(QStringLiteral("ok.txt"), "a\nb\nc");
+  ClickAnswering("Button12", "OpenDialog1", path);
+  EXPECT_EQ(Rows(), (QStringList{"a", "b", "c"}));
+  EXPECT_EQ(LogMessages(), QStringList{OpenSucceeded(kStandInTitle)});
+  EXPECT_EQ(Tab(), kInformationTab);
+  EXPECT_EQ(form().LastOpenedPath(), path);
+  EXPECT_EQ(form().WebBrowser1().path(), path);
+}
+
+// The rows read before a failing value keep their new values, the later ones their old ones;
+// the last opened path and the preview stay as they were.
+TEST_F(HandlersTest, OpenStoppedByAValueKeepsTheRowsReadBeforeIt) {
+  const struct {
+    QByteArray file;  // empty: no such file
+    QStringList rows;
+  } cases[] = {
+      {{}, {"1", "2", "3"}},        {"!\nb\nc", {"1", "2", "3"}}, {"a\n!\nc", {"a", "2", "3"}},
+      {"a\nb\n!", {"a", "b", "3"}}, {"a\nb", {"a", "b", "3"}},
+  };
+  for (const auto& c : cases) {
+    StandInTest test;
+    const QString path = c.file.isEmpty() ? test.Path(QStringLiteral("missing.txt"))
+                                          : test.Write(QStringLiteral("f.txt"), c.file);
+    test.ClickAnswering("Button12", "OpenDialog1", path);
+    EXPECT_EQ(Values(StandInFieldsOf(test.form())), c.rows) << c.file.toStdString();
+    EXPECT_EQ(test.LogMessages(), QStringList{OpenFailed(kStandInTitle)});
+    EXPECT_EQ(test.Tab(), kInformationTab);
+    EXPECT_TRUE(test.form().LastOpenedPath().isEmpty());
+    EXPECT_TRUE(test.form().WebBrowser1().path().isEmpty());
+  }
+}
+
+// Save before any New or Open fails once the dialog is confirmed, and writes nothing.
+TEST_F(HandlersTest, SaveBeforeAnyRequestFailsAfterTheDialogAndWritesNothing) {
+  const QString path = Path(QStringLiteral("none.xml"));
+  EXPECT_EQ(ClickAnswering("Button11", "SaveDialog1", path), QStringLiteral("proposta.xml"));
+  EXPECT_EQ(LogMessages(), QStringList{kSaveFailed});
+  EXPECT_EQ(Tab(), kInformationTab);
+  EXPECT_FALSE(QFileInfo::exists(path));
+  EXPECT_TRUE(form().WebBrowser1().path().isEmpty());
+}
+
+TEST_F(HandlersTest, SaveWritesTheRequestAdjustsItAndPreviewsIt) {
+  std::filesystem::path adjusted;
+  standIn.adjust = [&](const std::filesystem::path& file) { adjusted = file; };
+  Click("Button10");
+  const QString path = Path(QStringLiteral("saída ç.xml"));  // the name keeps every character
+  ClickAnswering("Button11", "SaveDialog1", path);
+  EXPECT_EQ(Read(path), "<?xml version=\"1.0\"?>\n<Pedido xmlns=\"urn:stand-in\"/>\n");
+  EXPECT_EQ(QString::fromStdU16String(adjusted.u16string()), path);
+  EXPECT_EQ(LogMessages(), (QStringList{NewSucceeded(kStandInTitle), SaveSucceeded(path)}));
+  EXPECT_EQ(form().WebBrowser1().path(), path);
+  EXPECT_TRUE(form().LastOpenedPath().isEmpty());  // only an Open records it
+
+  // A failing adjustment fails the Save and leaves the preview as it was.
+  standIn.adjust = [](const std::filesystem::path&) { throw binding::Error("no"); };
+  const QString other = Path(QStringLiteral("other.xml"));
+  ClickAnswering("Button11", "SaveDialog1", other);
+  EXPECT_EQ(LogMessages().last(), kSaveFailed);
+  EXPECT_EQ(form().WebBrowser1().path(), path);
+}
+
+// A listing stopped by a value keeps the lines before it and records nothing.
+TEST_F(HandlersTest, AResponseListingStoppedByAValueKeepsTheLinesBeforeIt) {
+  const QString good = Write(QStringLiteral("good.txt"), "x\ny");
+  ClickAnswering("Button3", "OpenDialog1", good);
+  ClickAnswering("Button3", "OpenDialog1", Write(QStringLiteral("bad.txt"), "z\n!\nw"));
+  EXPECT_EQ(Lines(form().Memo5()), (QStringList{"x", "y", "z"}));
+  EXPECT_EQ(LogMessages(), (QStringList{OpenSucceeded(kStandInTitle), OpenFailed(kStandInTitle)}));
+  EXPECT_EQ(form().LastOpenedPath(), good);
+  EXPECT_EQ(form().WebBrowser1().path(), good);
+}
+
+TEST_F(HandlersTest, ClearZeroesEveryRowFromEitherTabAndTouchesNothingElse) {
+  for (const char* button : {"Button14", "Button4"}) {
+    StandInTest test;
+    test.form().SelectTab(kResponseTab);
+    test.form().Memo5().AddLine(QStringLiteral("kept"));
+    test.Click(button);
+    EXPECT_EQ(test.Tab(), kRequestTab);
+    EXPECT_EQ(Values(StandInFieldsOf(test.form())), (QStringList{"0", "0", "0"}));
+    EXPECT_EQ(test.form().Memo5().toPlainText(), QStringLiteral("kept"));
+    EXPECT_TRUE(test.LogMessages().isEmpty());
+  }
+}
+
+// The dialogs are made on first use, as named children set up as the handlers need them.
+TEST_F(HandlersTest, DialogsAreMadeWhenFirstNeededAndSetUpForTheHandlers) {
+  EXPECT_EQ(form().findChild<QFileDialog*>(), nullptr);
+
+  QFileDialog& save = form().SaveDialog1();
+  EXPECT_EQ(save.parent(), &form());
+  EXPECT_EQ(form().findChild<QFileDialog*>(QStringLiteral("SaveDialog1")), &save);
+  EXPECT_EQ(&form().SaveDialog1(), &save);
+  EXPECT_EQ(save.acceptMode(), QFileDialog::AcceptSave);
+  EXPECT_EQ(save.defaultSuffix(), QStringLiteral("xml"));
+  EXPECT_EQ(save.nameFilters(), QStringList{QStringLiteral("Arquivos XML (*.xml)")});
+  EXPECT_TRUE(save.testOption(QFileDialog::DontConfirmOverwrite));
+  EXPECT_TRUE(save.testOption(QFileDialog::DontUseNativeDialog));
+  EXPECT_EQ(QDir(save.directory()).absolutePath(), QDir::homePath());
+
+  QFileDialog& open = form().OpenDialog1();
+  EXPECT_EQ(form().findChild<QFileDialog*>(QStringLiteral("OpenDialog1")), &open);
+  EXPECT_EQ(open.acceptMode(), QFileDialog::AcceptOpen);
+  EXPECT_EQ(open.fileMode(), QFileDialog::AnyFile);
+  EXPECT_TRUE(open.testOption(QFileDialog::DontUseNativeDialog));
+}
+
+TEST_F(HandlersTest, TheLayoutNestsTheProgramsTabsAndGrids) {
+  QTabWidget& pages = form().PageControl25();
+  ASSERT_EQ(pages.count(), 4);
+  EXPECT_EQ(pages.tabText(0), QStringLiteral("Informações"));
+  EXPECT_EQ(pages.tabText(1), QStringLiteral("Pedido"));
+  EXPECT_EQ(pages.tabText(2), QStringLiteral("Resposta"));
+  EXPECT_EQ(pages.tabText(3), QStringLiteral("Como Comprar?"));
+  EXPECT_EQ(Tab(), kRequestTab);
+  QStringList inner;
+  for (const QTabWidget* tabs : pages.widget(kRequestTab)->findChildren<QTabWidget*>()) {
+    inner.append(tabs->tabText(0));
+  }
+  inner.sort();
+  EXPECT_EQ(inner, (QStringList{"Abaixo", "Externa", "Interna"}));
+  EXPECT_EQ(form().ValueListEditor77().height(), 89);
+  for (const char* name : {"PageControl25", "ValueListEditor77", "ValueListEditor3", "Memo1",
+                           "Memo3", "Memo4", "Memo5", "WebBrowser1", "Button10", "Button11",
+                           "Button12", "Button14", "Button3", "Button4"}) {
+    EXPECT_NE(form().findChild<QObject*>(QLatin1String(name)), nullptr) << name;
+  }
+  const std::pair<const QObject*, const char*> classes[] = {
+      {&form(), "TForm1"},
+      {&form().ValueListEditor77(), "TValueListEditor"},
+      {&form().WebBrowser1(), "TWebBrowser"}};
+  for (const auto& [object, name] : classes) EXPECT_STREQ(object->metaObject()->className(), name);
+}
+
+TEST_F(HandlersTest, TwoWindowsKeepTheirOwnDocuments) {
+  Click("Button10");
+  StandInTest other;
+  const QString path = Path(QStringLiteral("other.xml"));
+  other.ClickAnswering("Button11", "SaveDialog1", path);
+  EXPECT_EQ(other.LogMessages(), QStringList{kSaveFailed});
+  EXPECT_FALSE(QFileInfo::exists(path));
+}
+
+}  // namespace
+}  // namespace window_shell

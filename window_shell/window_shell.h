@@ -1,0 +1,12 @@
+#pragma once
+
+// The window shell both programs are built on: the window TForm1 and its handler frames, the
+// grids, text boxes and preview pane, the log line and its messages, and the grid integer parse.
+
+#include "window_shell/form.h"
+#include "window_shell/grid_integer.h"
+#include "window_shell/log_line.h"
+#include "window_shell/memo.h"
+#include "window_shell/messages.h"
+#include "window_shell/value_list_editor.h"
+#include "window_shell/web_browser.h"
