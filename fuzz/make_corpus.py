@@ -14,6 +14,7 @@ ns = lambda path: f"http://{host}/{path}"
 cancel_request_ns = ns("servico_cancelar_nfse_envio_v03.xsd")
 cancel_response_ns = ns("servico_cancelar_nfse_resposta_v03.xsd")
 query_request_ns = ns("servico_consultar_nfse_rps_envio_v03.xsd")
+query_response_ns = ns("servico_consultar_nfse_rps_resposta_v03.xsd")
 decl = '<?xml version="1.0" encoding="UTF-8"?>\n'
 
 pedido = (
@@ -47,6 +48,27 @@ query_request = [
     "</ConsultarNfseRpsEnvio>",
     f'<ConsultarNfseRpsEnvio xmlns="{query_request_ns}"><IdentificacaoRps><Tipo>-129</Tipo>'
     "</IdentificacaoRps></ConsultarNfseRpsEnvio>",
+]
+query_response = [
+    decl + f'<ConsultarNfseRpsResposta xmlns="{query_response_ns}"><CompNfse><Nfse>'
+    '<InfNfse Id="N1"><Numero>12</Numero><CodigoVerificacao>AB-12</CodigoVerificacao>'
+    "<DataEmissao>2010-01-01T10:00:00</DataEmissao><IdentificacaoRps><Numero>7</Numero>"
+    "<Serie>A</Serie><Tipo>1</Tipo></IdentificacaoRps><NaturezaOperacao>1</NaturezaOperacao>"
+    "<Servico><Valores><ValorServicos>100.00</ValorServicos></Valores>"
+    "<ItemListaServico>0101</ItemListaServico><Discriminacao>d</Discriminacao></Servico>"
+    "<PrestadorServico><IdentificacaoPrestador><Cnpj>12345678000199</Cnpj>"
+    "</IdentificacaoPrestador><RazaoSocial>R</RazaoSocial><Endereco><Endereco>Rua</Endereco>"
+    "</Endereco></PrestadorServico><TomadorServico><IdentificacaoTomador><CpfCnpj><Cpf>1</Cpf>"
+    "</CpfCnpj></IdentificacaoTomador></TomadorServico></InfNfse>"
+    '<dsig:Signature xmlns:dsig="http://www.w3.org/2000/09/xmldsig#">s</dsig:Signature></Nfse>'
+    f"<NfseCancelamento><Confirmacao Id=\"K\">{pedido}<InfConfirmacaoCancelamento>"
+    "<Sucesso>true</Sucesso><DataHora>2010-01-02T10:00:00</DataHora>"
+    "</InfConfirmacaoCancelamento></Confirmacao></NfseCancelamento><NfseSubstituicao>"
+    '<SubstituicaoNfse Id="S"><NfseSubstituidora>13</NfseSubstituidora></SubstituicaoNfse>'
+    "</NfseSubstituicao></CompNfse></ConsultarNfseRpsResposta>",
+    f'<ConsultarNfseRpsResposta xmlns="{query_response_ns}"><ListaMensagemRetorno>'
+    "<MensagemRetorno><Codigo>E4</Codigo><Mensagem>n\u00e3o</Mensagem><Correcao/>"
+    "</MensagemRetorno></ListaMensagemRetorno></ConsultarNfseRpsResposta>",
 ]
 
 
@@ -114,6 +136,9 @@ write("cancel_response_fuzzer",
       {**documents("response", cancel_response), **attacks("CancelarNfseResposta", cancel_response_ns)})
 write("query_request_fuzzer",
       {**documents("request", query_request), **attacks("ConsultarNfseRpsEnvio", query_request_ns)})
+write("query_response_fuzzer",
+      {**documents("response", query_response),
+       **attacks("ConsultarNfseRpsResposta", query_response_ns)})
 
 saved = query_request[0].replace("\n", "\r\n")
 write("namespace_patch_fuzzer", {
