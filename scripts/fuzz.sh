@@ -30,7 +30,7 @@ for harness in "${harnesses[@]}"; do
   "$build/fuzz/$harness" "$corpus" "$build/seeds/$harness" "$regressions" \
     -max_total_time="$seconds" -timeout="${FUZZ_TIMEOUT:-10}" -rss_limit_mb=2048 -print_final_stats=1 \
     -artifact_prefix="$artifacts/" 2>"$build/$harness.log" || status=1
-  grep -E '^(#[0-9]+ +DONE|stat::number_of_executed_units|==[0-9]+==ERROR|SUMMARY)' \
+  grep -E '^(#[0-9]+[[:space:]]+DONE|stat::number_of_executed_units|==[0-9]+==ERROR|SUMMARY)' \
     "$build/$harness.log" || true
   [ $status -eq 0 ] || { tail -n 40 "$build/$harness.log"; break; }
 done
