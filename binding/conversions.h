@@ -21,8 +21,9 @@ std::int64_t ParseInteger(const DomValue& value, std::int64_t min, std::int64_t 
 bool ParseBoolean(const DomValue& value);
 
 // One conversion per value kind. Read turns a DOM value into the kind (failing on no value);
-// Write gives the text stored in the document. Integers are always stored as the decimal text of
-// a signed 32-bit value, so unsigned values above INT32_MAX are stored negative.
+// Write gives the text stored in the document, failing on text that cannot be stored unchanged.
+// Integers are always stored as the decimal text of a signed 32-bit value, so unsigned values above
+// INT32_MAX are stored negative.
 template <class T>
 struct Conversion;
 
@@ -65,7 +66,7 @@ template <>
 struct Conversion<std::string> {
   static std::string FromDom(std::string_view text) { return Utf8ToLocal8Bit(text); }
   static std::string Read(const DomValue& v);
-  static std::string Write(std::string_view v) { return Local8BitToUtf8(v); }
+  static std::string Write(std::string_view v) { return XmlTextFromLocal8Bit(v); }
 };
 
 // Wide text.
@@ -73,7 +74,7 @@ template <>
 struct Conversion<std::u16string> {
   static std::u16string FromDom(std::string_view text) { return Utf8ToUtf16(text); }
   static std::u16string Read(const DomValue& v);
-  static std::string Write(std::u16string_view v) { return Utf16ToUtf8(v); }
+  static std::string Write(std::u16string_view v) { return XmlTextFromUtf16(v); }
 };
 
 }  // namespace binding

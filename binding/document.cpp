@@ -1,5 +1,7 @@
 #include "binding/document.h"
 
+#include <libxml/globals.h>
+#include <libxml/xmlerror.h>
 #include <libxml/xmlsave.h>
 
 #include "binding/files.h"
@@ -7,9 +9,26 @@
 
 namespace binding {
 
+namespace {
+
+void Ignore(void*, const char*, ...) {}
+void IgnoreStructured(void*, xmlError*) {}
+
+}  // namespace
+
+// libxml2 prints its messages on standard error unless given handlers; ours reach the caller as
+// exceptions (parse and save report their own), so the rest go nowhere. The handlers are per
+// thread: set them as defaults for new threads and for this one on every call.
 void xml::InitialiseParser() {
-  static const bool initialised = (xmlInitParser(), true);
+  static const bool initialised = [] {
+    xmlInitParser();
+    xmlThrDefSetGenericErrorFunc(nullptr, &Ignore);
+    xmlThrDefSetStructuredErrorFunc(nullptr, &IgnoreStructured);
+    return true;
+  }();
   (void)initialised;
+  xmlSetGenericErrorFunc(nullptr, &Ignore);
+  xmlSetStructuredErrorFunc(nullptr, &IgnoreStructured);
 }
 
 namespace {
@@ -93,6 +112,7 @@ void TXMLDocument::SetStandalone(std::string_view standalone) {
 }
 
 std::string TXMLDocument::XmlBytes() const {
+  xml::InitialiseParser();
   xmlBuffer* buffer = xmlBufferCreate();
   const int options = XML_SAVE_AS_XML | (hasDeclaration_ ? 0 : XML_SAVE_NO_DECL);
   const char* encoding = reinterpret_cast<const char*>(dom_->encoding);
@@ -101,8 +121,12 @@ std::string TXMLDocument::XmlBytes() const {
     xmlBufferFree(buffer);
     throw Error("Cannot write the encoding \"" + Encoding() + "\"");
   }
-  xmlSaveDoc(save, dom_);
-  xmlSaveClose(save);
+  const bool written = xmlSaveDoc(save, dom_) >= 0;
+  // Closing flushes the encoder, which is where text the encoding cannot hold fails.
+  if (xmlSaveClose(save) < 0 || !written) {
+    xmlBufferFree(buffer);
+    throw Error("The document could not be written in the encoding \"" + Encoding() + "\"");
+  }
   std::string bytes(reinterpret_cast<const char*>(xmlBufferContent(buffer)),
                     static_cast<std::size_t>(xmlBufferLength(buffer)));
   xmlBufferFree(buffer);

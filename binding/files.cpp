@@ -10,6 +10,8 @@
 #ifdef _WIN32
 #include <io.h>
 #else
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -45,20 +47,102 @@ std::FILE* CreateTemporary(const fs::path& target, fs::path& temporary) {
   throw Error(Failure("Could not save", target, std::strerror(errno)));
 }
 
+std::string TooLarge() {
+  return "it is larger than " + std::to_string(kMaxFileBytes / (1024 * 1024)) +
+         " MiB, the largest file that can be opened";
+}
+
+// Why a file of that type is not read, or null when it is: a folder, a device (which may never
+// end) or a FIFO or socket (which may block for ever) is refused. An unknown type comes from a
+// path that was swapped after it was first looked at.
+const char* UnreadableReason(fs::file_type type) {
+  switch (type) {
+    case fs::file_type::regular:
+    case fs::file_type::not_found:  // opening it names the reason
+      return nullptr;
+    case fs::file_type::directory:
+      return "it is a folder";
+    default:
+      return "it is not a regular file";
+  }
+}
+
+// An existing file is replaced only when it is a regular file the user may write: renaming over
+// it would ignore its own mode, and would swap a device or FIFO for a plain file.
+void RefuseToReplace(const fs::path& target) {
+  std::error_code ec;
+  const fs::file_status existing = fs::status(target, ec);
+  if (ec || !fs::exists(existing)) return;
+  const auto refuse = [&](const char* reason) {
+    throw Error(Failure("Could not save", target, reason));
+  };
+  if (existing.type() == fs::file_type::directory) refuse("it is a folder");
+  if (existing.type() != fs::file_type::regular) refuse("it is not a regular file");
+  constexpr fs::perms kWrite =
+      fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+  bool writable = (existing.permissions() & kWrite) != fs::perms::none;
+#ifndef _WIN32
+  // Also a file writable only by others, which is not ours to replace.
+  writable = writable && ::access(target.c_str(), W_OK) == 0;
+#endif
+  if (!writable) refuse("it is read-only");
+}
+
 }  // namespace
 
 std::string ReadFileBytes(const fs::path& path) {
+  const auto fail = [&](const std::string& reason) {
+    throw Error(Failure("Could not read", path, reason));
+  };
+  // Asked before opening, since opening a FIFO or a device can block or act; asked again of the
+  // opened file, in case the path was swapped in between.
   std::error_code ec;
-  if (fs::is_directory(path, ec)) throw Error(Failure("Could not read", path, "it is a folder"));
+  const fs::file_status before = fs::status(path, ec);
+  if (const char* reason = ec ? nullptr : UnreadableReason(before.type())) fail(reason);
+#ifdef _WIN32
   std::FILE* file = OpenFile(path, false);
-  if (!file) throw Error(Failure("Could not read", path, std::strerror(errno)));
+  if (!file) fail(std::strerror(errno));
+  const auto closeFile = [&] { std::fclose(file); };
+  const auto readSome = [&](char* into, std::size_t n) -> long long {
+    const std::size_t got = std::fread(into, 1, n, file);
+    return std::ferror(file) ? -1 : static_cast<long long>(got);
+  };
+#else
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) fail(std::strerror(errno));
+  const auto closeFile = [&] { ::close(fd); };
+  struct stat opened {};
+  if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+    closeFile();
+    fail(UnreadableReason(S_ISDIR(opened.st_mode) ? fs::file_type::directory
+                                                  : fs::file_type::unknown));
+  }
+  if (static_cast<std::uintmax_t>(opened.st_size) > kMaxFileBytes) {
+    closeFile();
+    fail(TooLarge());
+  }
+  const auto readSome = [&](char* into, std::size_t n) -> long long {
+    ssize_t got;
+    while ((got = ::read(fd, into, n)) < 0 && errno == EINTR) {
+    }
+    return got;
+  };
+#endif
+  // The size is read as the bytes come, not asked first, so a file that grows meanwhile stops
+  // at the limit too.
   std::string bytes;
   char chunk[65536];
-  std::size_t n;
-  while ((n = std::fread(chunk, 1, sizeof chunk, file)) > 0) bytes.append(chunk, n);
-  const bool failed = std::ferror(file);
-  std::fclose(file);
-  if (failed) throw Error(Failure("Could not read", path, "read error"));
+  long long n;
+  while ((n = readSome(chunk, sizeof chunk)) > 0) {
+    if (bytes.size() + static_cast<std::size_t>(n) > kMaxFileBytes) {
+      closeFile();
+      fail(TooLarge());
+    }
+    bytes.append(chunk, static_cast<std::size_t>(n));
+  }
+  const std::string reason = n < 0 ? std::strerror(errno) : "";
+  closeFile();
+  if (n < 0) fail(reason);
   return bytes;
 }
 
@@ -67,6 +151,7 @@ void WriteFileAtomically(const fs::path& path, std::string_view bytes) {
   // Replace what a link points to, not the link.
   fs::path target = fs::is_symlink(path, ec) ? fs::canonical(path, ec) : path;
   if (ec) target = path;
+  RefuseToReplace(target);
   fs::path temporary;
   std::FILE* file = CreateTemporary(target, temporary);
   bool written =

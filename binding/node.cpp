@@ -218,6 +218,7 @@ xmlNode* TXMLNode::SingleTextNode() {
 std::string TXMLNode::NodeText() { return xml::String(SingleTextNode()->content); }
 
 void TXMLNode::SetNodeText(std::string_view utf8) {
+  CheckXmlText(utf8);
   xmlNodeSetContent(SingleTextNode(), xml::Chars(std::string(utf8)));
 }
 
@@ -256,6 +257,7 @@ std::string TXMLNode::AttributeValue(std::string_view name) {
 
 void TXMLNode::SetAttributeValue(std::string_view name, std::string_view utf8) {
   if (node_->type != XML_ELEMENT_NODE) throw Error("Attributes belong to elements only");
+  CheckXmlText(utf8);
   xmlSetNsProp(node_, nullptr, xml::Chars(std::string(name)), xml::Chars(std::string(utf8)));
   attributesBuilt_ = false;
 }

@@ -1,6 +1,9 @@
 #include "binding/text.h"
 
 #include <cstdint>
+#include <cstdio>
+
+#include "binding/errors.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -73,6 +76,38 @@ void AppendUtf8(std::string& out, char32_t cp) {
   }
 }
 
+std::string CodePoint(char32_t cp) {
+  char name[16];
+  std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(cp));
+  return name;
+}
+
+[[noreturn]] void RefuseText(const std::string& what) {
+  throw Error("The text cannot be written to the document: it holds " + what);
+}
+
+// Where `bytes` stop being UTF-8, or npos. An invalid sequence decodes as one replaced byte,
+// which tells it apart from a U+FFFD the text really holds.
+std::size_t FirstInvalidUtf8(std::string_view bytes) {
+  for (std::size_t pos = 0; pos < bytes.size();) {
+    const std::size_t start = pos;
+    if (DecodeUtf8(bytes, pos) == kReplacement && pos == start + 1) return start;
+  }
+  return std::string_view::npos;
+}
+
+[[noreturn]] void RefuseInvalidUtf8(std::string_view bytes, std::size_t at) {
+  char byte[8];
+  std::snprintf(byte, sizeof byte, "0x%02X", static_cast<unsigned char>(bytes[at]));
+  RefuseText(std::string("the byte ") + byte + " at position " + std::to_string(at + 1) +
+             ", which is not valid UTF-8");
+}
+
+bool AllowedInXml(char32_t cp) {
+  if (cp < 0x20) return cp == '\t' || cp == '\n' || cp == '\r';
+  return cp != 0xFFFE && cp != 0xFFFF;
+}
+
 }  // namespace
 
 std::u16string Utf8ToUtf16(std::string_view utf8) {
@@ -122,7 +157,39 @@ std::string ValidUtf8(std::string_view bytes) {
   return out;
 }
 
+void CheckXmlText(std::string_view utf8) {
+  if (const std::size_t at = FirstInvalidUtf8(utf8); at != std::string_view::npos)
+    RefuseInvalidUtf8(utf8, at);
+  for (std::size_t pos = 0; pos < utf8.size();) {
+    const char32_t cp = DecodeUtf8(utf8, pos);
+    if (!AllowedInXml(cp)) RefuseText("the character " + CodePoint(cp) + ", which XML cannot hold");
+  }
+}
+
+std::string XmlTextFromUtf16(std::u16string_view utf16) {
+  for (std::size_t i = 0; i < utf16.size(); ++i) {
+    const char16_t unit = utf16[i];
+    const bool high = unit >= 0xD800 && unit <= 0xDBFF;
+    const bool low = unit >= 0xDC00 && unit <= 0xDFFF;
+    if (high && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 && utf16[i + 1] <= 0xDFFF) {
+      ++i;
+    } else if (high || low) {
+      RefuseText("the unpaired surrogate " + CodePoint(unit) + " at position " +
+                 std::to_string(i + 1));
+    }
+  }
+  return Utf16ToUtf8(utf16);
+}
+
 #ifdef _WIN32
+
+std::string XmlTextFromLocal8Bit(std::string_view local) {
+  if (local.empty()) return {};
+  const int n = MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, local.data(),
+                                    static_cast<int>(local.size()), nullptr, 0);
+  if (n == 0) RefuseText("bytes that are not valid in the system code page");
+  return Local8BitToUtf8(local);
+}
 
 std::string Local8BitToUtf8(std::string_view local) {
   if (local.empty()) return {};
@@ -148,6 +215,12 @@ std::string Utf8ToLocal8Bit(std::string_view utf8) {
 #else
 
 std::string Local8BitToUtf8(std::string_view local) { return ValidUtf8(local); }
+
+std::string XmlTextFromLocal8Bit(std::string_view local) {
+  if (const std::size_t at = FirstInvalidUtf8(local); at != std::string_view::npos)
+    RefuseInvalidUtf8(local, at);
+  return std::string(local);
+}
 std::string Utf8ToLocal8Bit(std::string_view utf8) { return std::string(utf8); }
 
 #endif

@@ -18,6 +18,16 @@ std::string ValidUtf8(std::string_view bytes);
 std::string Local8BitToUtf8(std::string_view local);
 std::string Utf8ToLocal8Bit(std::string_view utf8);
 
+// Text on its way into the document. Unlike the conversions above these never replace anything:
+// they fail with binding::Error, naming what they met, rather than write text other than what
+// the caller gave. Wide text must not hold an unpaired surrogate, 8-bit text must be valid in its
+// encoding, and the result must hold only characters XML 1.0 allows (CheckXmlText).
+std::string XmlTextFromUtf16(std::u16string_view utf16);
+std::string XmlTextFromLocal8Bit(std::string_view local);
+// Fails unless `utf8` is valid UTF-8 of characters XML 1.0 allows: no control character other
+// than tab, line feed and carriage return, and neither U+FFFE nor U+FFFF.
+void CheckXmlText(std::string_view utf8);
+
 // Equal but for ASCII letter case.
 bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);
 

@@ -4,6 +4,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config clang-format
+  clang libclang-rt-14-dev python3
   libxml2-dev qt6-base-dev libgl-dev libqt6svg6
   desktop-file-utils dpkg-dev file
   libgtest-dev libgmock-dev googletest libbenchmark-dev

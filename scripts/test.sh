@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the default build, then the sanitizer build; then installs the
-# default build and builds the example against it.
+# default build and builds the example against it, and runs a short pass of every fuzzer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -12,3 +12,4 @@ for preset in default asan; do
 done
 scripts/check-install.sh build/default
 scripts/check-format.sh
+scripts/fuzz.sh 15

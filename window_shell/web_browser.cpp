@@ -1,6 +1,5 @@
 #include "window_shell/web_browser.h"
 
-#include <QFile>
 #include <QHeaderView>
 #include <QList>
 #include <QPainter>
@@ -8,7 +7,11 @@
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <QXmlStreamReader>
+#include <filesystem>
 #include <vector>
+
+#include "binding/errors.h"
+#include "binding/files.h"
 
 using namespace window_shell;
 
@@ -273,13 +276,12 @@ void TWebBrowser::Navigate(const QString& path) {
   path_ = path;
   QByteArray bytes;
   QString error;
-  {
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly)) {
-      bytes = file.readAll();
-    } else {
-      error = file.errorString();
-    }
+  // Read as the documents are, so a path swapped after the open cannot hang or flood the pane.
+  try {
+    const std::string read = binding::ReadFileBytes(std::filesystem::path(path.toStdU16String()));
+    bytes = QByteArray(read.data(), static_cast<qsizetype>(read.size()));
+  } catch (const binding::Error& e) {
+    error = QString::fromUtf8(e.what());
   }
   tree_->clear();
   QList<QTreeWidgetItem*> items;

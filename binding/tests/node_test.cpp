@@ -114,6 +114,27 @@ TEST(ElementText, WritesEscapeMarkupAndTwoWritesLeaveOneElement) {
   EXPECT_EQ(Body(root), R"(<Root xmlns="urn:test:a"><Leaf><Cnpj>second &lt;</Cnpj></Leaf></Root>)");
 }
 
+TEST(ElementText, TextXmlCannotHoldFailsTheWriteAndKeepsTheOldValue) {
+  auto root = Parse(R"(<Root xmlns="urn:test:a"><Leaf Id="i"><Cnpj>old</Cnpj></Leaf></Root>)");
+  auto leaf = root->LeafChild();
+  EXPECT_THROW(leaf->SetCnpj("a\x01"
+                             "b"),
+               Error);
+  EXPECT_THROW(leaf->SetId("bad \xFF byte"), Error);
+  EXPECT_THROW(root->Notes()->AddItem(std::u16string(u"lone \xD800")), Error);
+  EXPECT_EQ(Body(root), R"(<Root xmlns="urn:test:a"><Leaf Id="i"><Cnpj>old</Cnpj></Leaf></Root>)");
+}
+
+TEST(ElementText, MarkupQuotesAndLineBreaksRoundTripThroughAFile) {
+  const std::string text = "tab\there\nlf\r\ncrlf\rcr & < > \" ' \xC3\xA7";
+  auto root = Parse(R"(<Root xmlns="urn:test:a"/>)");
+  root->LeafChild()->SetCnpj(text);
+  root->LeafChild()->SetId(text);
+  auto reopened = Parse(root->OwnerDocument()->XmlBytes());
+  EXPECT_EQ(reopened->LeafChild()->Cnpj(), text);
+  EXPECT_EQ(reopened->LeafChild()->Id(), text);
+}
+
 TEST(Attributes, AbsentAttributeIsCreatedEmptyAndWritesReplace) {
   auto root = Parse(R"(<Root xmlns="urn:test:a"><Leaf x:Id="q" xmlns:x="urn:x"/></Root>)");
   auto leaf = root->LeafChild();

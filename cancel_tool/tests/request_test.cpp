@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <QFileInfo>
 
 #include "cancel_documents/namespaces.h"
@@ -76,7 +78,7 @@ TEST_F(RequestTest, SaveProposesCharacters4To47OfTheId) {
   EXPECT_EQ(Tab(), kRequestTab);
 }
 
-TEST_F(RequestTest, NewStopsAtANumberThatDoesNotParseAndSaveWritesWhatWasBuilt) {
+TEST_F(RequestTest, NewStopsAtAValueItCannotWriteAndSaveWritesWhatWasBuilt) {
   const struct {
     const char* key;
     const char* value;
@@ -87,6 +89,12 @@ TEST_F(RequestTest, NewStopsAtANumberThatDoesNotParseAndSaveWritesWhatWasBuilt) 
       {"codigoMunicipio", "29z",
        "CancelarNfseEnvio{Pedido{InfPedidoCancelamento[Id=1]{IdentificacaoNfse{Numero=1 "
        "Cnpj=11222333000181 InscricaoMunicipal=Isento}}}}"},
+      // XML cannot hold a control character: the write fails instead of storing nothing.
+      {"cnpj",
+       "a\x01"
+       "b",
+       "CancelarNfseEnvio{Pedido{InfPedidoCancelamento[Id=1]{IdentificacaoNfse{Numero=1 "
+       "Cnpj}}}}"},
   };
   for (const auto& c : cases) {
     TarvelTest test;
@@ -158,7 +166,11 @@ TEST_F(RequestTest, OpenOfAFileThatIsNoRequestKeepsThePreviousOne) {
   const QString wrongRoot = Write(QStringLiteral("wrong.xml"), RequestFile({}, "Outro"));
   const QString missing = Path(QStringLiteral("missing.xml"));
   const QString broken = Write(QStringLiteral("broken.xml"), "<CancelarNfseEnvio>");
-  for (const QString& path : {wrongRoot, missing, broken}) {
+  // Neither may block the window or read for ever.
+  const QString fifo = Path(QStringLiteral("fifo.xml"));
+  ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+  const QString device = QStringLiteral("/dev/zero");
+  for (const QString& path : {wrongRoot, missing, broken, fifo, device}) {
     form().SelectTab(kRequestTab);
     SetUpper("id", "typed");
     ClickAnswering("Button12", "OpenDialog1", path);

@@ -1,0 +1,22 @@
+// Opens a cancellation request and reads every field, as Tarvel's Open handler does.
+
+#include "cancel_documents/request.h"
+#include "fuzz/fuzz_support.h"
+
+using cancel_documents::request::TXMLCancelarNfseEnvio;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  fuzz::OpenWalkSave<TXMLCancelarNfseEnvio>(
+      fuzz::Bytes(data, size), "CancelarNfseEnvio", cancel_documents::request::TargetNamespace,
+      [](TXMLCancelarNfseEnvio& root) {
+        const auto inf = [&] { return root.Pedido()->InfPedidoCancelamento(); };
+        const auto identificacao = [&] { return inf()->IdentificacaoNfse(); };
+        fuzz::Try([&] { (void)inf()->Id(); });
+        fuzz::Try([&] { (void)identificacao()->Numero(); });
+        fuzz::Try([&] { (void)identificacao()->Cnpj(); });
+        fuzz::Try([&] { (void)identificacao()->InscricaoMunicipal(); });
+        fuzz::Try([&] { (void)identificacao()->CodigoMunicipio(); });
+        fuzz::Try([&] { (void)inf()->CodigoCancelamento(); });
+      });
+  return 0;
+}
