@@ -4,6 +4,7 @@
 #include <string>
 
 #include "acceptance/bindings_support.h"
+#include "acceptance/query_response_sample.h"
 #include "binding/binding.h"
 #include "query_documents/query_documents.h"
 
@@ -12,53 +13,6 @@ namespace {
 using namespace acceptance;
 using query_documents::OpenConsultarNfseRpsResposta;
 using query_documents::ResponseNamespace;
-
-const std::string kInvoice =
-    "<InfNfse Id=\"N1\"><Numero>7</Numero><CodigoVerificacao>AB12</CodigoVerificacao>"
-    "<DataEmissao>2024-05-02T09:30:00</DataEmissao><IdentificacaoRps><Numero>31</Numero>"
-    "<Serie>A</Serie><Tipo>1</Tipo></IdentificacaoRps><DataEmissaoRps>2024-05-01</DataEmissaoRps>"
-    "<NaturezaOperacao>1</NaturezaOperacao><RegimeEspecialTributacao>3</RegimeEspecialTributacao>"
-    "<OptanteSimplesNacional>2</OptanteSimplesNacional><IncentivadorCultural>2"
-    "</IncentivadorCultural><Competencia>2024-05</Competencia><NfseSubstituida>6"
-    "</NfseSubstituida><OutrasInformacoes>Obs \xc3\xa7</OutrasInformacoes><Servico><Valores>"
-    "<ValorServicos>100.00</ValorServicos><IssRetido>2</IssRetido><Aliquota>0.0500</Aliquota>"
-    "</Valores><ItemListaServico>01.07</ItemListaServico><CodigoCnae>6201500</CodigoCnae>"
-    "<Discriminacao>Suporte</Discriminacao><CodigoMunicipio>2927408</CodigoMunicipio></Servico>"
-    "<ValorCredito>0</ValorCredito><PrestadorServico><IdentificacaoPrestador><Cnpj>11222333000181"
-    "</Cnpj><InscricaoMunicipal>99</InscricaoMunicipal></IdentificacaoPrestador><RazaoSocial>"
-    "Prestadora</RazaoSocial><Endereco><Endereco>Rua A</Endereco><Numero>S/N</Numero>"
-    "<CodigoMunicipio>2927408</CodigoMunicipio><Uf>BA</Uf><Cep>01234567</Cep></Endereco>"
-    "<Contato><Email>p@example.com</Email></Contato></PrestadorServico><TomadorServico>"
-    "<IdentificacaoTomador><CpfCnpj><Cpf>12345678909</Cpf></CpfCnpj></IdentificacaoTomador>"
-    "<RazaoSocial>Tomador</RazaoSocial></TomadorServico><OrgaoGerador><CodigoMunicipio>2927408"
-    "</CodigoMunicipio><Uf>BA</Uf></OrgaoGerador></InfNfse>";
-
-const std::string kRecords =
-    "<NfseCancelamento><Confirmacao Id=\"C1\"><Pedido><InfPedidoCancelamento Id=\"P1\">"
-    "<IdentificacaoNfse><Numero>7</Numero><Cnpj>11222333000181</Cnpj><InscricaoMunicipal>99"
-    "</InscricaoMunicipal><CodigoMunicipio>2927408</CodigoMunicipio></IdentificacaoNfse>"
-    "<CodigoCancelamento>2</CodigoCancelamento></InfPedidoCancelamento><dsig:Signature>ped"
-    "</dsig:Signature></Pedido><InfConfirmacaoCancelamento><Sucesso>true</Sucesso><DataHora>"
-    "2024-05-03T10:00:00</DataHora></InfConfirmacaoCancelamento></Confirmacao><dsig:Signature>"
-    "canc</dsig:Signature></NfseCancelamento><NfseSubstituicao><SubstituicaoNfse Id=\"S1\">"
-    "<NfseSubstituidora>2147483648</NfseSubstituidora></SubstituicaoNfse><dsig:Signature>s1"
-    "</dsig:Signature></NfseSubstituicao>";
-
-std::string Response(std::string_view inner, const std::string& ns = ResponseNamespace) {
-  return kDeclaration + "<ConsultarNfseRpsResposta xmlns=\"" + ResponseNamespace +
-         "\" xmlns:dsig=\"" + ns + "\">" + std::string(inner) + "</ConsultarNfseRpsResposta>";
-}
-
-std::string Complete(const std::string& compNs = {}) {
-  const std::string ns = compNs.empty() ? "" : " xmlns=\"" + compNs + "\"";
-  return Response(
-      "<CompNfse" + ns + "><Nfse>" + kInvoice +
-      "<dsig:Signature>um</dsig:Signature><dsig:Signature>dois</dsig:Signature></Nfse>" + kRecords +
-      "</CompNfse><ListaMensagemRetorno" + ns + ">" +
-      ReturnMessage("E1", "<Correcao>c1</Correcao>") +
-      ReturnMessage("E2", "<Correcao>c2</Correcao>") + ReturnMessage("E3", "<Correcao/>") +
-      "</ListaMensagemRetorno>");
-}
 
 class QueryResponse : public testing::Test {
  protected:
@@ -71,7 +25,7 @@ class QueryResponse : public testing::Test {
 };
 
 TEST_F(QueryResponse, CompleteResponseReadsThroughTheTypedReaders) {
-  auto root = Open(Complete());
+  auto root = Open(CompleteQueryResponse());
   auto inf = root->CompNfse()->Nfse()->InfNfse();
   EXPECT_EQ(inf->Id(), u"N1");
   EXPECT_EQ(inf->Numero(), 7u);
@@ -139,8 +93,8 @@ TEST_F(QueryResponse, IntegerWidthsWrapAndTextIsKept) {
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.inner);
-    auto inf = Open(Response(std::string("<CompNfse><Nfse><InfNfse>") + row.inner +
-                             "</InfNfse></Nfse></CompNfse>"))
+    auto inf = Open(QueryResponseXml(std::string("<CompNfse><Nfse><InfNfse>") + row.inner +
+                                     "</InfNfse></Nfse></CompNfse>"))
                    ->CompNfse()
                    ->Nfse()
                    ->InfNfse();
@@ -151,23 +105,24 @@ TEST_F(QueryResponse, IntegerWidthsWrapAndTextIsKept) {
 }
 
 TEST_F(QueryResponse, AbsentElementsAreCreatedEmptyWhereTheyAreRead) {
-  auto root = Open(Response(""));
+  auto root = Open(QueryResponseXml(""));
   EXPECT_EQ(root->ListaMensagemRetorno()->Count(), 0);
   EXPECT_EQ(root->CompNfse()->Nfse()->InfNfse()->Id(), u"");
   EXPECT_EQ(root->CompNfse()->Nfse()->Signature()->Count(), 0);
   EXPECT_TRUE(ErrorOf([&] {
                 root->CompNfse()->NfseSubstituicao()->SubstituicaoNfse()->NfseSubstituidora();
               }).starts_with(kConversionError));
-  EXPECT_EQ(Saved(root, dir_),
-            Response("<ListaMensagemRetorno/><CompNfse><Nfse><InfNfse Id=\"\"/></Nfse>"
-                     "<NfseSubstituicao><SubstituicaoNfse><NfseSubstituidora/></SubstituicaoNfse>"
-                     "</NfseSubstituicao></CompNfse>"));
+  EXPECT_EQ(
+      Saved(root, dir_),
+      QueryResponseXml("<ListaMensagemRetorno/><CompNfse><Nfse><InfNfse Id=\"\"/></Nfse>"
+                       "<NfseSubstituicao><SubstituicaoNfse><NfseSubstituidora/></SubstituicaoNfse>"
+                       "</NfseSubstituicao></CompNfse>"));
 }
 
 // Services write the inner elements in the shared types namespace: the file opens, and the
 // readers below the root find nothing there.
 TEST_F(QueryResponse, InnerElementsInTheTypesNamespaceAreNotFound) {
-  auto root = Open(Complete(query_documents::TypesNamespace));
+  auto root = Open(CompleteQueryResponse(query_documents::TypesNamespace));
   EXPECT_EQ(root->CompNfse()->Nfse()->InfNfse()->Id(), u"");
   EXPECT_TRUE(ErrorOf([&] {
                 root->CompNfse()->Nfse()->InfNfse()->Numero();
@@ -176,7 +131,7 @@ TEST_F(QueryResponse, InnerElementsInTheTypesNamespaceAreNotFound) {
 }
 
 TEST_F(QueryResponse, SignatureAddedThroughTheListIsAnItemAndSurvivesSaving) {
-  auto root = Open(Complete());
+  auto root = Open(CompleteQueryResponse());
   root->CompNfse()->Nfse()->Signature()->AddItem(u"tr\u00eas");
   EXPECT_EQ(root->CompNfse()->Nfse()->Signature()->Count(), 3);
   const fs::path file = dir_ / "saved.xml";

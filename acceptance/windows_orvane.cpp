@@ -9,6 +9,7 @@
 #include <string>
 
 #include "acceptance/bindings_support.h"
+#include "acceptance/query_response_sample.h"
 #include "acceptance/windows_support.h"
 #include "query_documents/query_documents.h"
 #include "query_tool/query_tool.h"
@@ -135,6 +136,66 @@ TEST_F(Orvane, OpenFillsTheGridsFromARequestInTheRequestNamespace) {
             QString::fromUtf8("Isen\xc3\xa7\xc3\xa3o"));
   EXPECT_EQ(CurrentTab(*window_), kInformacoes);
   EXPECT_EQ(Previewed(*window_), PathText(file));
+}
+
+// The response tab's Abrir lists the invoice into Memo4 (80 lines, one bare value a line) and
+// three lines per return message into Memo5, each opening below the last.
+TEST_F(Orvane, ResponseOpenListsTheInvoiceAndTheReturnMessages) {
+  const fs::path file = dir_ / "resposta \xc3\xa7.xml";
+  WriteFile(file, CompleteQueryResponse());
+  PressAnswering(*window_, "Button3", "OpenDialog1", file);
+  EXPECT_TRUE(LastLogLineIs(*window_, OpenSucceeded(kTitle)));
+  EXPECT_EQ(CurrentTab(*window_), kInformacoes);
+  EXPECT_EQ(Previewed(*window_), PathText(file));
+
+  const QStringList nfse = Lines(*window_, "Memo4");
+  ASSERT_EQ(nfse.size(), 80);
+  const struct {
+    int line;  // from 1
+    const char* value;
+  } values[] = {
+      {1, "N1"},          {2, "7"},   {5, "31"},       {7, "1"},  {15, "Obs \xc3\xa7"},
+      {28, "0.0500"},     {41, ""},   {48, "1234567"}, {52, ""},  {61, "40140000"},
+      {72, "C1"},         {73, "P1"}, {74, "7"},       {78, "2"}, {79, "S1"},
+      {80, "2147483648"},
+  };
+  for (const auto& v : values) EXPECT_EQ(nfse[v.line - 1], QString::fromUtf8(v.value)) << v.line;
+  EXPECT_EQ(Lines(*window_, "Memo5"),
+            (QStringList{"E1", "mE1", "c1", "E2", "mE2", "c2", "E3", "mE3", ""}));
+
+  SetValue(*window_, "ValueListEditor77", "Numero", "kept");
+  PressAnswering(*window_, "Button3", "OpenDialog1", file);
+  EXPECT_EQ(Lines(*window_, "Memo4").size(), 160);
+  EXPECT_EQ(Lines(*window_, "Memo5").size(), 18);
+  EXPECT_EQ(Value(*window_, "ValueListEditor77", "Numero"), "kept");
+}
+
+// Without a cancellation record the listing stops at its first integer (line 74): lines 72 and
+// 73 come out empty, no message is listed and the preview keeps the file opened before.
+TEST_F(Orvane, ResponseOpenStopsAtAValueThatCannotBeRead) {
+  const fs::path complete = dir_ / "completa.xml";
+  WriteFile(complete, CompleteQueryResponse());
+  PressAnswering(*window_, "Button3", "OpenDialog1", complete);
+
+  const fs::path partial = dir_ / "sem cancelamento.xml";
+  WriteFile(partial, QueryResponseXml("<CompNfse><Nfse>" + kQueryInvoice +
+                                      "</Nfse></CompNfse><ListaMensagemRetorno>" +
+                                      ReturnMessage("E9", "") + "</ListaMensagemRetorno>"));
+  PressAnswering(*window_, "Button3", "OpenDialog1", partial);
+  EXPECT_TRUE(LastLogLineIs(*window_, OpenFailed(kTitle)));
+  EXPECT_EQ(CurrentTab(*window_), kInformacoes);
+  EXPECT_EQ(Previewed(*window_), PathText(complete));
+  const QStringList nfse = Lines(*window_, "Memo4");
+  ASSERT_EQ(nfse.size(), 80 + 73);
+  EXPECT_EQ(nfse.mid(80, 71), nfse.mid(0, 71));
+  EXPECT_EQ(nfse.mid(151), (QStringList{"", ""}));
+  EXPECT_EQ(Lines(*window_, "Memo5").size(), 9);
+
+  // A cancelled dialog lists and logs nothing.
+  const QStringList log = Lines(*window_, "Memo1");
+  PressAnswering(*window_, "Button3", "OpenDialog1", {});
+  EXPECT_EQ(Lines(*window_, "Memo1"), log);
+  EXPECT_EQ(Lines(*window_, "Memo4").size(), 153);
 }
 
 }  // namespace

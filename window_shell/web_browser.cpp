@@ -256,8 +256,12 @@ class TreeBuilder {
 
 }  // namespace
 
-TWebBrowser::TWebBrowser(QWidget* parent)
-    : QStackedWidget(parent), tree_(new QTreeWidget(this)), source_(new QPlainTextEdit(this)) {
+TWebBrowser::TWebBrowser(QWidget* parent) : QStackedWidget(parent) {}
+
+void TWebBrowser::MakePages() {
+  if (tree_ != nullptr) return;
+  tree_ = new QTreeWidget(this);
+  source_ = new QPlainTextEdit(this);
   tree_->setObjectName(QStringLiteral("XmlTree"));
   tree_->setHeaderHidden(true);
   tree_->setColumnCount(1);
@@ -272,6 +276,21 @@ TWebBrowser::TWebBrowser(QWidget* parent)
   addWidget(source_);
 }
 
+QTreeWidget& TWebBrowser::Tree() {
+  MakePages();
+  return *tree_;
+}
+
+QPlainTextEdit& TWebBrowser::Source() {
+  MakePages();
+  return *source_;
+}
+
+void TWebBrowser::showEvent(QShowEvent* event) {
+  MakePages();
+  QStackedWidget::showEvent(event);
+}
+
 void TWebBrowser::Navigate(const QString& path) {
   path_ = path;
   QByteArray bytes;
@@ -283,6 +302,7 @@ void TWebBrowser::Navigate(const QString& path) {
   } catch (const binding::Error& e) {
     error = QString::fromUtf8(e.what());
   }
+  MakePages();
   tree_->clear();
   QList<QTreeWidgetItem*> items;
   if (error.isEmpty()) items = TreeBuilder().Build(bytes, error);

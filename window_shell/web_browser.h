@@ -23,13 +23,20 @@ class TWebBrowser : public QStackedWidget {
   void Navigate(const QString& path);
 
   // The two pages: the element tree, and the plain text shown for a file that does not parse.
-  QTreeWidget& Tree() const { return *tree_; }
-  QPlainTextEdit& Source() const { return *source_; }
+  // They are made when first needed (shown or navigated), so a window whose preview is not in
+  // front does not build them at start-up.
+  QTreeWidget& Tree();
+  QPlainTextEdit& Source();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
 
  private:
+  void MakePages();
+
   QString path_;
-  QTreeWidget* tree_;
-  QPlainTextEdit* source_;
+  QTreeWidget* tree_ = nullptr;
+  QPlainTextEdit* source_ = nullptr;
 };
 
 namespace window_shell {

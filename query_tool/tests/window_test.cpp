@@ -77,36 +77,119 @@ TEST_F(WindowTest, StartsOnTheResponseTabWithItsOwnCaptionsAndGrids) {
   EXPECT_EQ(innerTabs, (QStringList{"IdentificacaoRps", "Prestador"}));
 }
 
-// A complete response lists its 80 values and its messages; a second opening appends below the
-// first; a response that stops at a value keeps the lines before it and records nothing.
-TEST_F(WindowTest, ResponseOpenListsBothBoxesAndKeepsWhatWasListedOnFailure) {
-  const QString complete =
-      Write(QStringLiteral("complete.xml"),
-            QByteArray::fromStdString(query_documents::testing::CompleteResponseXml(2)));
-  for (int round = 1; round <= 2; ++round) {
-    ClickAnswering("Button3", "OpenDialog1", complete);
-    EXPECT_EQ(Lines(form().Memo4()).size(), 80 * round);
-    EXPECT_EQ(Lines(form().Memo5()).size(), 6 * round);
-  }
-  EXPECT_EQ(LogMessages(), (QStringList{OpenSucceeded(kTitle), OpenSucceeded(kTitle)}));
-  EXPECT_EQ(Tab(), kInformationTab);
-  EXPECT_EQ(form().LastOpenedPath(), complete);
+QByteArray CompleteResponse() {
+  return QByteArray::fromStdString(query_documents::testing::CompleteResponseXml(2));
+}
 
-  const QString onlyMessages =
-      Write(QStringLiteral("messages.xml"),
-            "<ConsultarNfseRpsResposta xmlns=\"" +
-                QByteArray::fromStdString(query_documents::ResponseNamespace) +
-                "\"><ListaMensagemRetorno><MensagemRetorno><Codigo>E1</Codigo></MensagemRetorno>"
-                "</ListaMensagemRetorno></ConsultarNfseRpsResposta>");
-  form().SelectTab(kResponseTab);
-  ClickAnswering("Button3", "OpenDialog1", onlyMessages);
-  EXPECT_EQ(Lines(form().Memo4()).size(), 161);  // one empty line, then the Numero read fails
-  EXPECT_EQ(Lines(form().Memo4()).last(), QString());
-  EXPECT_EQ(Lines(form().Memo5()).size(), 12);
-  EXPECT_EQ(LogMessages().last(), OpenFailed(kTitle));
-  EXPECT_EQ(Tab(), kInformationTab);
+// The 80 values of CompleteResponse, as the window shows them.
+QStringList CompleteListing() {
+  QStringList lines;
+  for (const std::string& line : query_documents::testing::CompleteInvoiceListing())
+    lines.append(QString::fromStdString(line));
+  return lines;
+}
+
+QStringList Messages(int count) {
+  QStringList lines;
+  for (int i = 0; i < count; ++i)
+    lines << QStringLiteral("E%1").arg(i) << QStringLiteral("NFS-e cancelada")
+          << QStringLiteral("Consulte a NFS-e substituta");
+  return lines;
+}
+
+// `xml` with its first occurrence of `from` replaced by `to`.
+QByteArray Replaced(QByteArray xml, const QByteArray& from, const QByteArray& to) {
+  const qsizetype at = xml.indexOf(from);
+  EXPECT_GE(at, 0) << from.toStdString();
+  return at < 0 ? xml : xml.replace(at, from.size(), to);
+}
+
+// A complete response lists its 80 values and its messages; a second opening appends below the
+// first.
+TEST_F(WindowTest, ResponseOpenListsBothBoxesBelowWhatIsThere) {
+  const QString complete = Write(QStringLiteral("complete.xml"), CompleteResponse());
+  for (int round = 1; round <= 2; ++round) {
+    form().SelectTab(kResponseTab);
+    ClickAnswering("Button3", "OpenDialog1", complete);
+    EXPECT_EQ(Tab(), kInformationTab);
+  }
+  EXPECT_EQ(Lines(form().Memo4()), CompleteListing() + CompleteListing());
+  EXPECT_EQ(Lines(form().Memo5()), Messages(2) + Messages(2));
+  EXPECT_EQ(LogMessages(), (QStringList{OpenSucceeded(kTitle), OpenSucceeded(kTitle)}));
   EXPECT_EQ(form().LastOpenedPath(), complete);
   EXPECT_EQ(form().WebBrowser1().path(), complete);
+}
+
+// After a complete response, a second file: its lines go below the first listing. A value that
+// fails to read keeps the lines before it, lists nothing later in either box and leaves the last
+// opened path and the preview as they were.
+TEST_F(WindowTest, ResponseOpenListsWhatItReadsAndStopsAtAFailingValue) {
+  const QByteArray complete = CompleteResponse();
+  const QByteArray responseNs = QByteArray::fromStdString(query_documents::ResponseNamespace);
+  const QByteArray end = "</NfseCancelamento>";
+  const qsizetype from = complete.indexOf("<NfseCancelamento>");
+  const QByteArray cancellation = complete.mid(from, complete.indexOf(end) + end.size() - from);
+  QStringList wrapped = CompleteListing();
+  wrapped[1] = QStringLiteral("4294967295");  // Numero -1 as unsigned 32
+  wrapped[6] = QStringLiteral("-56");         // Tipo 200 as signed 8
+  wrapped[47] = QStringLiteral("1234567");    // Cep 01234567: the leading zero goes
+  const struct {
+    const char* name;
+    QByteArray xml;
+    QStringList nfse;      // the lines appended to Memo4
+    QStringList messages;  // the lines appended to Memo5
+    bool listed;           // whether the listing came through
+  } cases[] = {
+      {"wrapped integers",
+       Replaced(Replaced(Replaced(complete, "<Numero>123</Numero>", "<Numero>-1</Numero>"),
+                         "<Tipo>1</Tipo>", "<Tipo>200</Tipo>"),
+                "<Cep>40060001</Cep>", "<Cep>01234567</Cep>"),
+       wrapped, Messages(2), true},
+      {"no cancellation",
+       Replaced(complete, cancellation, ""),
+       CompleteListing().first(71) + QStringList{QString(), QString()},
+       {},
+       false},
+      {"only messages",
+       "<ConsultarNfseRpsResposta xmlns=\"" + responseNs +
+           "\"><ListaMensagemRetorno><MensagemRetorno><Codigo>E1</Codigo></MensagemRetorno>"
+           "</ListaMensagemRetorno></ConsultarNfseRpsResposta>",
+       {QString()},
+       {},
+       false},
+      {"inner elements in the types namespace",
+       QByteArray::fromStdString(
+           query_documents::testing::CompleteResponseXml(2, query_documents::TypesNamespace)),
+       {QString()},
+       {},
+       false},
+      {"not a response", "<ConsultarNfseRpsEnvio xmlns=\"" + RequestNs() + "\"/>", {}, {}, false},
+  };
+  for (const auto& c : cases) {
+    OrvaneTest test;
+    const QString first = test.Write(QStringLiteral("first.xml"), complete);
+    test.ClickAnswering("Button3", "OpenDialog1", first);
+    test.form().SelectTab(kResponseTab);
+    const QString path = test.Write(QStringLiteral("second.xml"), c.xml);
+    test.ClickAnswering("Button3", "OpenDialog1", path);
+
+    EXPECT_EQ(test.Lines(test.form().Memo4()), CompleteListing() + c.nfse) << c.name;
+    EXPECT_EQ(test.Lines(test.form().Memo5()), Messages(2) + c.messages) << c.name;
+    EXPECT_EQ(test.LogMessages().last(), c.listed ? OpenSucceeded(kTitle) : OpenFailed(kTitle))
+        << c.name;
+    EXPECT_EQ(test.Tab(), kInformationTab) << c.name;
+    const QString shown = c.listed ? path : first;
+    EXPECT_EQ(test.form().LastOpenedPath(), shown) << c.name;
+    EXPECT_EQ(test.form().WebBrowser1().path(), shown) << c.name;
+  }
+}
+
+TEST_F(WindowTest, ResponseOpenCancelledListsAndLogsNothing) {
+  ClickAnswering("Button3", "OpenDialog1", {});
+  EXPECT_EQ(form().Memo4().LineCount(), 0);
+  EXPECT_EQ(form().Memo5().LineCount(), 0);
+  EXPECT_TRUE(LogMessages().isEmpty());
+  EXPECT_EQ(Tab(), kResponseTab);
 }
 
 // Every press proposes a name from the clock at that press; a cancelled dialog changes nothing.
