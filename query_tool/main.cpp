@@ -1,12 +1,12 @@
 #include <QApplication>
-#include <QIcon>
 
 #include "query_tool/query_tool.h"
+#include "window_shell/first_event.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  QApplication::setWindowIcon(QIcon(":/icons/orvane.svg"));
   const std::unique_ptr<QWidget> window = query_tool::MakeOrvaneWindow();
   window->showMaximized();
+  window_shell::SetWindowIconAfterFirstFrame(*window, QStringLiteral(":/icons/orvane.svg"));
   return QApplication::exec();
 }

@@ -14,6 +14,7 @@
 #include <functional>
 #include <utility>
 
+#include "window_shell/first_event.h"
 #include "window_shell/pictures.h"
 
 using namespace window_shell;
@@ -92,24 +93,17 @@ Box* EdgeToEdge(QWidget* owner = nullptr) {
   return box;
 }
 
-// A widget whose content is made the first time it is shown, so what the user may never look at
-// costs nothing at start-up (laying out large and wrapped text is a good part of it).
-class BuiltWhenShown : public QWidget {
- public:
-  explicit BuiltWhenShown(std::function<void(QWidget&)> build) : build_(std::move(build)) {}
-
- protected:
-  void showEvent(QShowEvent* event) override {
-    if (build_) std::exchange(build_, nullptr)(*this);
-    QWidget::showEvent(event);
-  }
-
- private:
-  std::function<void(QWidget&)> build_;
-};
+// A tab control whose pages have no frame of their own: nested controls would otherwise draw a
+// frame inside a frame down to the grids, which both crowds them and costs a good part of the
+// first frame's painting.
+QTabWidget* NewTabControl() {
+  auto* tabs = new QTabWidget;
+  tabs->setDocumentMode(true);
+  return tabs;
+}
 
 QTabWidget* OneTab(QWidget* content, const QString& caption) {
-  auto* tabs = new QTabWidget;
+  QTabWidget* tabs = NewTabControl();
   tabs->addTab(content, caption);
   return tabs;
 }
@@ -177,7 +171,7 @@ TForm1::TForm1(ShellDescription description, std::unique_ptr<ShellHandlers> hand
   setWindowTitle(description.caption);
   resize(996, 640);
 
-  pages_ = new QTabWidget;
+  pages_ = NewTabControl();
   pages_->setObjectName(QStringLiteral("PageControl25"));
   pages_->addTab(MakeInformationPage(), QStringLiteral("Informações"));
   pages_->addTab(MakeRequestPage(description), description.requestTab);
@@ -201,13 +195,15 @@ QWidget* TForm1::MakeInformationPage() {
   information_ = MakeMemo("Memo3");
   information_->setFixedHeight(kInformationHeight);
   information_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  QFont bold = information_->font();
-  bold.setBold(true);
-  information_->setFont(bold);
-  QPalette blue = information_->palette();
-  blue.setColor(QPalette::Text, Qt::blue);
-  information_->setPalette(blue);
-  information_->setPlainText(QString::fromUtf8(kInformationText));
+  OnFirstEvent(*information_, QEvent::Show, [memo = information_] {
+    QFont bold = memo->font();
+    bold.setBold(true);
+    memo->setFont(bold);
+    QPalette blue = memo->palette();
+    blue.setColor(QPalette::Text, Qt::blue);
+    memo->setPalette(blue);
+    memo->setPlainText(QString::fromUtf8(kInformationText));
+  });
 
   log_ = MakeMemo("Memo1");
   log_->setFixedHeight(kLogHeight);
@@ -218,7 +214,8 @@ QWidget* TForm1::MakeInformationPage() {
   left->addWidget(information_);
   left->addWidget(log_);
 
-  auto* panel = new BuiltWhenShown(FillPanel);
+  auto* panel = new QWidget;
+  OnFirstEvent(*panel, QEvent::Show, [panel] { FillPanel(*panel); });
   panel->setObjectName(QStringLiteral("Panel1"));
   panel->setFixedWidth(kPanelWidth);
   panel->setAutoFillBackground(true);
@@ -291,7 +288,8 @@ QWidget* TForm1::MakeResponsePage() {
 }
 
 QWidget* TForm1::MakeHowToBuyPage() {
-  return new BuiltWhenShown([](QWidget& page) {
+  auto* page = new QWidget;
+  OnFirstEvent(*page, QEvent::Show, [page] {
     auto* text = new QLabel(QString::fromUtf8(kHowToBuyText));
     text->setObjectName(QStringLiteral("HowToBuyText"));
     text->setTextFormat(Qt::RichText);
@@ -299,8 +297,9 @@ QWidget* TForm1::MakeHowToBuyPage() {
     text->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     text->setTextInteractionFlags(Qt::TextSelectableByMouse);
     text->setContentsMargins(24, 16, 24, 16);
-    EdgeToEdge<QVBoxLayout>(&page)->addWidget(text);
+    EdgeToEdge<QVBoxLayout>(page)->addWidget(text);
   });
+  return page;
 }
 
 QFileDialog& TForm1::SaveDialog1() {

@@ -6,8 +6,10 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTextDocument>
 
 #include "window_shell/tests/stand_in.h"
 
@@ -176,6 +178,30 @@ TEST_F(HandlersTest, TheLayoutNestsTheProgramsTabsAndGrids) {
       {&form().ValueListEditor77(), "TValueListEditor"},
       {&form().WebBrowser1(), "TWebBrowser"}};
   for (const auto& [object, name] : classes) EXPECT_STREQ(object->metaObject()->className(), name);
+}
+
+TEST_F(HandlersTest, TabsNotInFrontAreFilledWhenFirstShown) {
+  const auto panelLabels = [&] {
+    return form().findChild<QWidget*>(QStringLiteral("Panel1"))->findChildren<QLabel*>().size();
+  };
+  EXPECT_TRUE(form().Memo3().toPlainText().isEmpty());
+  EXPECT_EQ(panelLabels(), 0);
+  EXPECT_EQ(form().findChild<QLabel*>(QStringLiteral("HowToBuyText")), nullptr);
+
+  form().show();
+  form().SelectTab(kInformationTab);
+  EXPECT_TRUE(form().Memo3().toPlainText().startsWith(QStringLiteral("Como usar")));
+  EXPECT_TRUE(form().Memo3().font().bold());
+  EXPECT_EQ(panelLabels(), 9);  // two pictures, seven lines of text
+  form().SelectTab(kHowToBuyTab);
+  ASSERT_NE(form().findChild<QLabel*>(QStringLiteral("HowToBuyText")), nullptr);
+
+  // Shown again, nothing is added twice.
+  form().SelectTab(kInformationTab);
+  form().SelectTab(kHowToBuyTab);
+  EXPECT_EQ(panelLabels(), 9);
+  EXPECT_EQ(form().findChildren<QLabel*>(QStringLiteral("HowToBuyText")).size(), 1);
+  EXPECT_EQ(form().Memo3().document()->blockCount(), 6);
 }
 
 TEST_F(HandlersTest, TwoWindowsKeepTheirOwnDocuments) {
