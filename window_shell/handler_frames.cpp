@@ -1,5 +1,7 @@
 // The frames of the handlers: dialogs, tabs, the one failure guard, the preview and the log.
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QDir>
 #include <QFileDialog>
 #include <QTabWidget>
@@ -18,7 +20,11 @@ std::filesystem::path window_shell::FilePath(const QString& path) {
 void TForm1::SelectTab(int index) { pages_->setCurrentIndex(index); }
 
 std::optional<QString> TForm1::Ask(QFileDialog& dialog) {
-  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  const int answer = dialog.exec();
+  // Enter accepts the dialog while the file name's completer may still list a match. That list
+  // is a popup window of its own: left open, it would stay over the form and take the next click.
+  for (const QCompleter* completer : dialog.findChildren<QCompleter*>()) completer->popup()->hide();
+  if (answer != QDialog::Accepted) return std::nullopt;
   const QStringList files = dialog.selectedFiles();
   if (files.isEmpty()) return std::nullopt;
   return QDir::toNativeSeparators(files.first());

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCompleter>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -10,6 +13,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTextDocument>
+#include <QTimer>
 
 #include "window_shell/tests/stand_in.h"
 
@@ -151,6 +155,26 @@ TEST_F(HandlersTest, DialogsAreMadeWhenFirstNeededAndSetUpForTheHandlers) {
   EXPECT_EQ(open.acceptMode(), QFileDialog::AcceptOpen);
   EXPECT_EQ(open.fileMode(), QFileDialog::AnyFile);
   EXPECT_TRUE(open.testOption(QFileDialog::DontUseNativeDialog));
+}
+
+TEST_F(HandlersTest, NoFileNameSuggestionOutlivesItsDialog) {
+  QFileDialog& dialog = form().OpenDialog1();
+  QWidget* suggestions = dialog.findChild<QCompleter*>()->popup();
+  // As when the name typed so far matches a file and the user presses Enter: the dialog is
+  // accepted with its list of matches still open.
+  QTimer answer;
+  QObject::connect(&answer, &QTimer::timeout, [&] {
+    if (!dialog.isVisible()) return;
+    answer.stop();
+    dialog.focusWidget()->clearFocus();  // so selectFile() fills the name box
+    dialog.selectFile(Path(QStringLiteral("absent.xml")));
+    suggestions->show();
+    static_cast<QDialog&>(dialog).accept();
+  });
+  answer.start(5);
+  Click("Button12");
+  EXPECT_FALSE(suggestions->isVisible());
+  EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 }
 
 TEST_F(HandlersTest, TheLayoutNestsTheProgramsTabsAndGrids) {
