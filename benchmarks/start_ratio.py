@@ -11,7 +11,7 @@ cores.
 "text" is a window showing one line of text: the part of any program's start that is loading
 fonts, which the empty window never does. Build first: cmake --build --preset default.
 
-  benchmarks/start_ratio.py [--runs 15] [--build build/default]
+  benchmarks/start_ratio.py [--runs 15] [--cpu N] [--build build/default]
 """
 import argparse
 import os
