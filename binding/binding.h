@@ -6,7 +6,6 @@
 #include "binding/conversions.h"
 #include "binding/document.h"
 #include "binding/errors.h"
-#include "binding/files.h"
 #include "binding/node.h"
 #include "binding/platform.h"
 #include "binding/text.h"

@@ -4,8 +4,8 @@
 #include <libxml/xmlerror.h>
 #include <libxml/xmlsave.h>
 
-#include "binding/files.h"
 #include "binding/xml.h"
+#include "files/files.h"
 
 namespace binding {
 
@@ -134,7 +134,12 @@ std::string TXMLDocument::XmlBytes() const {
 }
 
 void TXMLDocument::SaveToFile(const std::filesystem::path& path) const {
-  WriteFileAtomically(path, XmlBytes());
+  const std::string bytes = XmlBytes();
+  try {
+    files::WriteFileAtomically(path, bytes);
+  } catch (const files::Error& e) {
+    throw Error(e.what());
+  }
 }
 
 std::shared_ptr<TXMLDocument> NewDocument(std::string_view version) {

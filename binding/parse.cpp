@@ -5,9 +5,9 @@
 #include <libxml/parser.h>
 
 #include "binding/document.h"
-#include "binding/files.h"
 #include "binding/text.h"
 #include "binding/xml.h"
+#include "files/files.h"
 
 namespace binding {
 
@@ -87,8 +87,8 @@ std::shared_ptr<TXMLDocument> ParseDocument(std::string_view bytes) {
 std::shared_ptr<TXMLDocument> OpenDocument(const std::filesystem::path& path) {
   std::string bytes;
   try {
-    bytes = ReadFileBytes(path);
-  } catch (const Error& e) {
+    bytes = files::ReadFileBytes(path);
+  } catch (const files::Error& e) {
     throw ParseError(e.what(), 0, {});
   }
   return ParseBytes(bytes, path);

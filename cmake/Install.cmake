@@ -7,7 +7,7 @@ include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
 set(NFSE_PACKAGE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/NfseTools)
-set(NFSE_LIBRARIES binding shared_types cancel_documents query_documents)  # shared_types: headers only
+set(NFSE_LIBRARIES files binding shared_types cancel_documents query_documents)  # shared_types: headers only
 
 # Consumers compile our headers: they need C++20 and, since they may build shared objects of their
 # own, position-independent archives.

@@ -4,8 +4,8 @@
 #include <optional>
 #include <stdexcept>
 
-#include "binding/files.h"
 #include "binding/text.h"
+#include "files/files.h"
 #include "query_documents/namespaces.h"
 
 namespace query_tool {
@@ -103,8 +103,8 @@ std::string AdjustedRequestBytes(std::string_view bytes, std::string_view typesN
 }
 
 void AdjustSavedRequest(const std::filesystem::path& path) {
-  binding::WriteFileAtomically(
-      path, AdjustedRequestBytes(binding::ReadFileBytes(path), query_documents::TypesNamespace));
+  files::WriteFileAtomically(
+      path, AdjustedRequestBytes(files::ReadFileBytes(path), query_documents::TypesNamespace));
 }
 
 }  // namespace query_tool

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "binding/errors.h"
-#include "binding/files.h"
+#include "files/files.h"
 
 using namespace window_shell;
 
@@ -297,7 +297,7 @@ void TWebBrowser::Navigate(const QString& path) {
   QString error;
   // Read as the documents are, so a path swapped after the open cannot hang or flood the pane.
   try {
-    const std::string read = binding::ReadFileBytes(std::filesystem::path(path.toStdU16String()));
+    const std::string read = files::ReadFileBytes(std::filesystem::path(path.toStdU16String()));
     bytes = QByteArray(read.data(), static_cast<qsizetype>(read.size()));
   } catch (const binding::Error& e) {
     error = QString::fromUtf8(e.what());

@@ -5,6 +5,7 @@
 
 #include "cancel_documents/cancel_documents.h"
 #include "cancel_documents/tests/default_request.h"
+#include "files/files.h"
 
 namespace cancel_documents::request {
 namespace {
@@ -31,7 +32,7 @@ class RequestFiles : public ::testing::Test {
 TEST_F(RequestFiles, DefaultRequestSavesExactlyAndOpensWithItsValues) {
   const std::string path = (folder_ / "saved.xml").string();
   BuildDefaultRequest()->OwnerDocument()->SaveToFile(path);
-  EXPECT_EQ(binding::ReadFileBytes(path),
+  EXPECT_EQ(files::ReadFileBytes(path),
             "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<CancelarNfseEnvio xmlns=\"" +
                 TargetNamespace +
                 "\"><Pedido><InfPedidoCancelamento Id=\"1\"><IdentificacaoNfse><Numero>1</Numero>"

@@ -10,6 +10,7 @@
 
 #include "cancel_documents/cancel_documents.h"
 #include "cancel_documents/tests/default_request.h"
+#include "files/files.h"
 
 namespace cancel_documents {
 namespace {
@@ -177,7 +178,7 @@ TEST(Signature, EnvelopedSignatureBuiltSavedAndReopenedKeepsEveryValue) {
     FillEnvelopedSignature(root->Pedido()->Signature());
     root->OwnerDocument()->SaveToFile(path);
   }
-  const std::string saved = binding::ReadFileBytes(path);
+  const std::string saved = files::ReadFileBytes(path);
   EXPECT_NE(
       saved.find("</InfPedidoCancelamento>" + kEnvelopedXml + "</Pedido></CancelarNfseEnvio>"),
       std::string::npos)

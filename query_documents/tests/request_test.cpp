@@ -1,4 +1,5 @@
 #include "query_documents/request.h"
+#include "files/files.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +29,7 @@ class RequestFile : public testing::Test {
   // The path of a new file holding `xml` under `name` (UTF-8).
   std::u16string Write(const std::u16string& name, const std::string& xml) {
     const std::filesystem::path path = dir_ / std::filesystem::path(name);
-    binding::WriteFileAtomically(path, xml);
+    files::WriteFileAtomically(path, xml);
     return path.u16string();
   }
   std::string Root(const std::string& body, const std::string& ns = RequestNamespace) {

@@ -1,4 +1,5 @@
 #include "query_documents/response.h"
+#include "files/files.h"
 
 #include <gtest/gtest.h>
 
@@ -6,6 +7,7 @@
 #include <string>
 
 #include "binding/binding.h"
+#include "files/files.h"
 #include "query_documents/tests/complete_response.h"
 
 namespace query_documents::testing {
@@ -69,7 +71,7 @@ TEST(QueryResponse, OpenFailsOnUnreadableMalformedOrOtherRoots) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    binding::WriteFileAtomically(dir / c.name, c.bytes);
+    files::WriteFileAtomically(dir / c.name, c.bytes);
     try {
       OpenConsultarNfseRpsResposta((dir / c.name).u16string());
       ADD_FAILURE();

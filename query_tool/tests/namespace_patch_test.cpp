@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "binding/files.h"
+#include "files/files.h"
 #include "query_documents/namespaces.h"
 
 namespace {
@@ -121,18 +121,18 @@ class AdjustFile : public testing::Test {
 
 TEST_F(AdjustFile, RewritesTheFileWithTheSharedTypesNamespace) {
   const auto path = dir_ / "r.xml";
-  binding::WriteFileAtomically(path, "<a>\n<Cnpj>\xC3\xA7</Cnpj></a>");
+  files::WriteFileAtomically(path, "<a>\n<Cnpj>\xC3\xA7</Cnpj></a>");
   query_tool::AdjustSavedRequest(path);
-  EXPECT_EQ(binding::ReadFileBytes(path),
+  EXPECT_EQ(files::ReadFileBytes(path),
             "<a>\r\n<Cnpj xmlns=\"" + query_documents::TypesNamespace + "\">\xC3\xA7</Cnpj></a>");
 }
 
 TEST_F(AdjustFile, LeavesARefusedFileAsItWas) {
   const auto path = dir_ / "r.xml";
   const std::string utf32(std::string_view("<\0\0\0\n\0\0\0", 8));
-  binding::WriteFileAtomically(path, utf32);
+  files::WriteFileAtomically(path, utf32);
   EXPECT_THROW(query_tool::AdjustSavedRequest(path), std::runtime_error);
-  EXPECT_EQ(binding::ReadFileBytes(path), utf32);
+  EXPECT_EQ(files::ReadFileBytes(path), utf32);
 }
 
 }  // namespace

@@ -1,11 +1,9 @@
-#include "binding/files.h"
+#include "files/files.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <random>
-
-#include "binding/errors.h"
 
 #ifdef _WIN32
 #include <io.h>
@@ -15,7 +13,7 @@
 #include <unistd.h>
 #endif
 
-namespace binding {
+namespace files {
 
 namespace fs = std::filesystem;
 
@@ -175,4 +173,4 @@ void WriteFileAtomically(const fs::path& path, std::string_view bytes) {
   }
 }
 
-}  // namespace binding
+}  // namespace files
