@@ -1,5 +1,4 @@
 #include "query_documents/response.h"
-#include "files/files.h"
 
 #include <gtest/gtest.h>
 
