@@ -8,30 +8,26 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
+
+#include "test_support/test_support.h"
 
 namespace files {
 namespace {
 
 namespace fs = std::filesystem;
 
+using test_support::FailsWith;
+
 class Files : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("files-test-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
   fs::path Write(const std::string& name, std::string_view bytes) {
-    std::ofstream(folder_ / name, std::ios::binary) << bytes;
-    return folder_ / name;
+    return temp_.Write(name, bytes);
   }
   std::ptrdiff_t Entries() const {
     return std::distance(fs::directory_iterator(folder_), fs::directory_iterator());
   }
-  fs::path folder_;
+  test_support::TempFolder temp_;
+  const fs::path& folder_ = temp_.path();
 };
 
 TEST_F(Files, SaveReplacesTheFileKeepingItsPermissions) {
@@ -62,8 +58,7 @@ TEST_F(Files, OnlyRegularFilesOfBoundedSizeAreRead) {
   address.sun_family = AF_UNIX;
   socket.string().copy(address.sun_path, sizeof address.sun_path - 1);
   ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-  const fs::path huge = folder_ / "huge.xml";
-  std::ofstream(huge).put('<');
+  const fs::path huge = Write("huge.xml", "<");
   fs::resize_file(huge, kMaxFileBytes + 1);  // sparse: no disk is used
   const fs::path linkToDevice = folder_ / "zero.xml";
   fs::create_symlink("/dev/zero", linkToDevice);
@@ -83,13 +78,8 @@ TEST_F(Files, OnlyRegularFilesOfBoundedSizeAreRead) {
   };
   for (const auto& file : refused) {
     const auto start = std::chrono::steady_clock::now();
-    try {
-      ReadFileBytes(file.path);
-      ADD_FAILURE() << file.path << " was read";
-    } catch (const Error& e) {
-      EXPECT_EQ(std::string(e.what()),
-                "Could not read \"" + file.path.string() + "\": " + file.reason);
-    }
+    EXPECT_TRUE(FailsWith<Error>([&] { ReadFileBytes(file.path); },
+                                 "Could not read \"" + file.path.string() + "\": " + file.reason));
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1)) << file.path;
   }
   ::close(listener);
@@ -105,12 +95,9 @@ TEST_F(Files, ReadOnlyFileIsNotReplaced) {
   fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
   fs::create_symlink(path, folder_ / "link.xml");
   for (const fs::path& target : {path, folder_ / "link.xml"}) {
-    try {
-      WriteFileAtomically(target, "new");
-      ADD_FAILURE() << "a read-only file was replaced through " << target;
-    } catch (const Error& e) {
-      EXPECT_EQ(std::string(e.what()), "Could not save \"" + path.string() + "\": it is read-only");
-    }
+    EXPECT_TRUE(FailsWith<Error>([&] { WriteFileAtomically(target, "new"); },
+                                 "Could not save \"" + path.string() + "\": it is read-only"))
+        << target;
   }
   EXPECT_EQ(ReadFileBytes(path), "old bytes");
   EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
