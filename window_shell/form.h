@@ -18,7 +18,6 @@
 // "Limpar Campos" is the shell's own Button5Click.
 
 #include <QDateTime>
-#include <QScopeGuard>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -26,10 +25,9 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <type_traits>
+#include <string>
 #include <vector>
 
-#include "window_shell/grid_integer.h"
 #include "window_shell/log_line.h"
 #include "window_shell/memo.h"
 #include "window_shell/messages.h"
@@ -49,6 +47,16 @@ namespace window_shell {
 // Tab indices of PageControl25.
 enum Tab { kInformationTab = 0, kRequestTab = 1, kResponseTab = 2, kHowToBuyTab = 3 };
 
+// The request tab's two grids: ValueListEditor77 along the top, ValueListEditor3 below it.
+enum class Grid { Upper, Lower };
+
+// One field of the request as the grids show it: its grid, its key and its value at start.
+struct GridField {
+  Grid grid;
+  QString key;
+  QString start;
+};
+
 struct ShellDescription {
   QString caption;      // the window caption
   QString title;        // the document title the log messages name
@@ -58,8 +66,9 @@ struct ShellDescription {
   QStringList upperGridTabs;
   // The tab, below ValueListEditor77, that holds ValueListEditor3.
   QString lowerGridTab;
-  std::vector<GridRow> upperGrid;  // ValueListEditor77's rows and start values
-  std::vector<GridRow> lowerGrid;  // ValueListEditor3's rows and start values
+  // The request's fields in the order New writes and Open reads them; each grid shows its own
+  // in that order.
+  std::vector<GridField> fields;
   int startTab = kRequestTab;
 };
 
@@ -74,13 +83,6 @@ class ShellHandlers {
   virtual void Button12Click(TForm1& form) = 0;  // "Abrir" on the request tab
   virtual void Button2Click(TForm1& form) = 0;   // "2.Salvar" (Button11)
   virtual void Button3Click(TForm1& form) = 0;   // "Abrir" on the response tab
-};
-
-// How a program's request fields go between its two grids and a plain value of its own.
-template <class Fields>
-struct GridFields {
-  Fields (*collect)(const TForm1& form);
-  void (*show)(TForm1& form, const Fields& fields);
 };
 
 // A path the user chose, as a file system path: wide text all the way, so no character is lost.
@@ -121,6 +123,11 @@ class TForm1 : public QWidget {
   void ShowOpenedFile(const QString& path);
   // Appends one log line to Memo1, stamped with Now().
   void Log(const QString& message);
+  // The values of the request's fields as the grids hold them, in the order of the fields.
+  QStringList FieldValues() const;
+  // Shows `values` (UTF-8) in the first fields, in their order; later fields keep theirs.
+  void ShowFieldValues(const std::vector<std::string>& values);
+
   // A handler's one failure guard: any failure of `steps` ends them and logs `failedMessage`;
   // what was done before it stays done.
   void Guarded(const QString& failedMessage, const std::function<void()>& steps);
@@ -132,19 +139,6 @@ class TForm1 : public QWidget {
   // "Abrir": asks for a file (cancel ends silently), brings tab 0 to the front, `read(path)`,
   // then records and previews the file and logs the Open succeeded line.
   void OpenFile(const std::function<void(const QString& path)>& read);
-  // "Abrir" on the request tab: OpenFile, where `read(path, fields)` opens the request and reads
-  // its fields over the grids' values. Whatever happens, the grids then show `fields`: the rows
-  // read before a failure keep their new values, the later rows their old ones.
-  template <class Fields>
-  void OpenRequest(
-      window_shell::GridFields<Fields> grids,
-      const std::type_identity_t<std::function<void(const QString& path, Fields& fields)>>& read) {
-    OpenFile([&](const QString& path) {
-      Fields fields = grids.collect(*this);
-      const auto show = qScopeGuard([&] { grids.show(*this, fields); });
-      read(path, fields);
-    });
-  }
   // "2.Salvar": proposes `name`, asks for a path (cancel ends silently), brings tab 0 to the
   // front and saves the document of `request` there, replacing any file; with no request yet
   // (null) the save fails and writes nothing. `adjust`, when given, then works on the saved
@@ -166,7 +160,10 @@ class TForm1 : public QWidget {
   QWidget* MakeResponsePage();
   QWidget* MakeHowToBuyPage();
 
+  TValueListEditor& GridOf(window_shell::Grid grid) const;
+
   std::unique_ptr<window_shell::ShellHandlers> handlers_;
+  std::vector<window_shell::GridField> fields_;
   QString lastOpenedPath_;
   QString title_;
   std::function<QDateTime()> clock_;

@@ -122,10 +122,11 @@ TMemo* MakeListing(const char* name) {
   return memo;
 }
 
-TValueListEditor* MakeGrid(const char* name, const std::vector<GridRow>& rows) {
+TValueListEditor* MakeGrid(const char* name, Grid which, const std::vector<GridField>& fields) {
   auto* grid = new TValueListEditor;
   grid->setObjectName(QLatin1String(name));
-  for (const GridRow& row : rows) grid->SetValue(row.key, row.value);
+  for (const GridField& field : fields)
+    if (field.grid == which) grid->SetValue(field.key, field.start);
   return grid;
 }
 
@@ -165,6 +166,7 @@ TForm1::TForm1(ShellDescription description, std::unique_ptr<ShellHandlers> hand
                QWidget* parent)
     : QWidget(parent),
       handlers_(std::move(handlers)),
+      fields_(description.fields),
       title_(description.title),
       clock_([] { return QDateTime::currentDateTime(); }) {
   setObjectName(QStringLiteral("Form1"));
@@ -231,9 +233,9 @@ QWidget* TForm1::MakeInformationPage() {
 }
 
 QWidget* TForm1::MakeRequestPage(const ShellDescription& description) {
-  upperGrid_ = MakeGrid("ValueListEditor77", description.upperGrid);
+  upperGrid_ = MakeGrid("ValueListEditor77", Grid::Upper, description.fields);
   upperGrid_->setFixedHeight(kUpperGridHeight);
-  lowerGrid_ = MakeGrid("ValueListEditor3", description.lowerGrid);
+  lowerGrid_ = MakeGrid("ValueListEditor3", Grid::Lower, description.fields);
 
   auto* gridsPage = new QWidget;
   auto* grids = EdgeToEdge<QVBoxLayout>(gridsPage);

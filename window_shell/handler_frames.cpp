@@ -30,6 +30,22 @@ std::optional<QString> TForm1::Ask(QFileDialog& dialog) {
   return QDir::toNativeSeparators(files.first());
 }
 
+TValueListEditor& TForm1::GridOf(Grid grid) const {
+  return grid == Grid::Upper ? *upperGrid_ : *lowerGrid_;
+}
+
+QStringList TForm1::FieldValues() const {
+  QStringList values;
+  for (const GridField& field : fields_) values.append(GridOf(field.grid).Value(field.key));
+  return values;
+}
+
+void TForm1::ShowFieldValues(const std::vector<std::string>& values) {
+  for (std::size_t i = 0; i < values.size() && i < fields_.size(); ++i) {
+    GridOf(fields_[i].grid).SetValue(fields_[i].key, QString::fromStdString(values[i]));
+  }
+}
+
 void TForm1::ShowOpenedFile(const QString& path) {
   lastOpenedPath_ = path;
   preview_->Navigate(path);

@@ -119,6 +119,22 @@ TEST_F(ResponseTest, AListingStoppedByAValueKeepsTheLinesReadBeforeIt) {
   }
 }
 
+// A value holding line breaks stays on its line of the listing, its breaks shown as marks, so
+// every later value keeps its line; the preview shows the file's text as it is.
+TEST_F(ResponseTest, AValueWithLineBreaksStaysOnOneLine) {
+  const QString path = Write(
+      QStringLiteral("breaks.xml"),
+      Response(Cancelamento("true") +
+               "<ListaMensagemRetorno><MensagemRetorno><Codigo>E1</Codigo><Mensagem>Linha 1\n"
+               "Linha 2&#13;\nLinha 3</Mensagem><Correcao>Corrija</Correcao></MensagemRetorno>"
+               "</ListaMensagemRetorno>"));
+  OpenResponse(path);
+  const QStringList message = {QStringLiteral("E1"), QStringLiteral("Linha 1⏎Linha 2⏎Linha 3"),
+                               QStringLiteral("Corrija")};
+  EXPECT_EQ(Listing(), kNineLines + message);
+  EXPECT_TRUE(Previews(QStringLiteral("Linha 1\nLinha 2\r\nLinha 3")));
+}
+
 TEST_F(ResponseTest, ListingsOnlyGrow) {
   const QString path = Write(QStringLiteral("twice.xml"), Response(Cancelamento("true")));
   OpenResponse(path);

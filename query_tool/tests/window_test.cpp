@@ -184,6 +184,23 @@ TEST_F(WindowTest, ResponseOpenListsWhatItReadsAndStopsAtAFailingValue) {
   }
 }
 
+// Values holding line breaks stay on their lines of both boxes, their breaks shown as marks, so
+// the invoice keeps its 80 lines; the preview shows the file's text as it is.
+TEST_F(WindowTest, ResponseValuesWithLineBreaksStayOnOneLine) {
+  const QByteArray xml =
+      Replaced(Replaced(CompleteResponse(), "<Discriminacao>Suporte t\xC3\xA9",
+                        "<Discriminacao>Item 1&#13;\nItem 2\xE2\x80\xA8Item 3\rSuporte t\xC3\xA9"),
+               "<Mensagem>NFS-e cancelada</Mensagem>", "<Mensagem>NFS-e\ncancelada</Mensagem>");
+  ClickAnswering("Button3", "OpenDialog1", Write(QStringLiteral("breaks.xml"), xml));
+  QStringList invoice = CompleteListing();
+  invoice[34] = QStringLiteral("Item 1⏎Item 2⏎Item 3⏎") + invoice[34];
+  QStringList messages = Messages(2);
+  messages[1] = QStringLiteral("NFS-e⏎cancelada");
+  EXPECT_EQ(Lines(form().Memo4()), invoice);
+  EXPECT_EQ(Lines(form().Memo5()), messages);
+  EXPECT_TRUE(Previews(QStringLiteral("Item 1\r\nItem 2\u2028Item 3\n")));
+}
+
 TEST_F(WindowTest, ResponseOpenCancelledListsAndLogsNothing) {
   ClickAnswering("Button3", "OpenDialog1", {});
   EXPECT_EQ(form().Memo4().LineCount(), 0);

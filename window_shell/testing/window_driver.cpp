@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTreeWidget>
 #include <QXmlStreamReader>
 
 namespace window_shell::fixture {
@@ -104,6 +105,13 @@ QStringList WindowDriver::LogMessages() const {
 QStringList WindowDriver::Lines(const TMemo& memo) const {
   if (memo.LineCount() == 0) return {};
   return memo.toPlainText().split(QLatin1Char('\n'));
+}
+
+bool WindowDriver::Previews(const QString& text) const {
+  return !form_->WebBrowser1()
+              .Tree()
+              .findItems(text, Qt::MatchContains | Qt::MatchRecursive)
+              .isEmpty();
 }
 
 int WindowDriver::Tab() const { return form_->PageControl25().currentIndex(); }

@@ -36,6 +36,8 @@ class WindowDriver {
   QString ClickAnswering(const char* button, const char* dialog, const QString& file);
 
   QStringList LogMessages() const;  // Memo1's lines without their time stamps
+  // Whether a line of the preview pane holds `text`.
+  bool Previews(const QString& text) const;
   QStringList Lines(const TMemo& memo) const;
   int Tab() const;
 

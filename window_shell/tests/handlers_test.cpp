@@ -24,13 +24,12 @@ using namespace fixture;
 
 class HandlersTest : public StandInTest, public ::testing::Test {
  protected:
-  QStringList Rows() const { return Values(StandInFieldsOf(form())); }
-  static QStringList Values(const StandInFields& f) { return {f.first, f.second, f.third}; }
+  QStringList Rows() const { return form().FieldValues(); }
 };
 
 TEST_F(HandlersTest, NewLogsItsOutcome) {
   Click("Button10");
-  form().ValueListEditor77().SetValue(QStringLiteral("first"), QStringLiteral("abc"));
+  form().ValueListEditor77().SetValue(QStringLiteral("second"), QStringLiteral("!"));
   Click("Button10");
   EXPECT_EQ(LogMessages(), (QStringList{NewSucceeded(kStandInTitle), NewFailed(kStandInTitle)}));
   EXPECT_EQ(Tab(), kRequestTab);  // New shows no dialog and changes no tab
@@ -65,15 +64,15 @@ TEST_F(HandlersTest, OpenStoppedByAValueKeepsTheRowsReadBeforeIt) {
     QByteArray file;  // empty: no such file
     QStringList rows;
   } cases[] = {
-      {{}, {"1", "2", "3"}},        {"!\nb\nc", {"1", "2", "3"}}, {"a\n!\nc", {"a", "2", "3"}},
-      {"a\nb\n!", {"a", "b", "3"}}, {"a\nb", {"a", "b", "3"}},
+      {{}, {"1", "3", "2"}},        {"!\nb\nc", {"1", "3", "2"}}, {"a\n!\nc", {"a", "3", "2"}},
+      {"a\nb\n!", {"a", "b", "2"}}, {"a\nb", {"a", "b", "2"}},
   };
   for (const auto& c : cases) {
     StandInTest test;
     const QString path = c.file.isEmpty() ? test.Path(QStringLiteral("missing.txt"))
                                           : test.Write(QStringLiteral("f.txt"), c.file);
     test.ClickAnswering("Button12", "OpenDialog1", path);
-    EXPECT_EQ(Values(StandInFieldsOf(test.form())), c.rows) << c.file.toStdString();
+    EXPECT_EQ(test.form().FieldValues(), c.rows) << c.file.toStdString();
     EXPECT_EQ(test.LogMessages(), QStringList{OpenFailed(kStandInTitle)});
     EXPECT_EQ(test.Tab(), kInformationTab);
     EXPECT_TRUE(test.form().LastOpenedPath().isEmpty());
@@ -129,7 +128,7 @@ TEST_F(HandlersTest, ClearZeroesEveryRowFromEitherTabAndTouchesNothingElse) {
     test.form().Memo5().AddLine(QStringLiteral("kept"));
     test.Click(button);
     EXPECT_EQ(test.Tab(), kRequestTab);
-    EXPECT_EQ(Values(StandInFieldsOf(test.form())), (QStringList{"0", "0", "0"}));
+    EXPECT_EQ(test.form().FieldValues(), (QStringList{"0", "0", "0"}));
     EXPECT_EQ(test.form().Memo5().toPlainText(), QStringLiteral("kept"));
     EXPECT_TRUE(test.LogMessages().isEmpty());
   }

@@ -5,6 +5,7 @@
 // where a line "!" is a value that cannot be read.
 
 #include <QFile>
+#include <QScopeGuard>
 #include <QStringList>
 
 #include "binding/document.h"
@@ -15,22 +16,6 @@
 namespace window_shell::fixture {
 
 inline const QString kStandInTitle = QStringLiteral("Documento de teste");
-
-struct StandInFields {
-  QString first, second, third;  // ValueListEditor77 "first" and "second", ValueListEditor3 "third"
-};
-
-inline StandInFields StandInFieldsOf(const TForm1& form) {
-  return {form.ValueListEditor77().Value(QStringLiteral("first")),
-          form.ValueListEditor77().Value(QStringLiteral("second")),
-          form.ValueListEditor3().Value(QStringLiteral("third"))};
-}
-
-inline void ShowStandInFields(TForm1& form, const StandInFields& fields) {
-  form.ValueListEditor77().SetValue(QStringLiteral("first"), fields.first);
-  form.ValueListEditor77().SetValue(QStringLiteral("second"), fields.second);
-  form.ValueListEditor3().SetValue(QStringLiteral("third"), fields.third);
-}
 
 // The lines of a text file; fails as a parse does when it cannot be read.
 inline QStringList FileLines(const QString& path) {
@@ -56,21 +41,22 @@ class StandInHandlers : public ShellHandlers {
  public:
   explicit StandInHandlers(const StandInState& state) : state_(state) {}
 
-  // "1. Novo": a new bare request, then "first" through the grid integer parse.
+  // "1. Novo": a new bare request, then the fields, failing at a "!".
   void Button10Click(TForm1& form) override {
     form.NewRequest([&] {
       request_ = binding::NewBoundDocument<binding::TXMLNode>("Pedido", "urn:stand-in");
-      ParseGridInteger(form.ValueListEditor77().Value(QStringLiteral("first")).toStdString());
+      const QStringList values = form.FieldValues();
+      for (qsizetype i = 0; i < values.size(); ++i) FileValue(values, i);
     });
   }
+  // "Abrir": the file's lines into the fields, up to the first that cannot be read.
   void Button12Click(TForm1& form) override {
-    form.OpenRequest(GridFields<StandInFields>{StandInFieldsOf, ShowStandInFields},
-                     [](const QString& path, StandInFields& fields) {
-                       const QStringList lines = FileLines(path);
-                       fields.first = FileValue(lines, 0);
-                       fields.second = FileValue(lines, 1);
-                       fields.third = FileValue(lines, 2);
-                     });
+    form.OpenFile([&](const QString& path) {
+      const QStringList lines = FileLines(path);
+      std::vector<std::string> read;
+      const auto show = qScopeGuard([&] { form.ShowFieldValues(read); });
+      for (qsizetype i = 0; i < 3; ++i) read.push_back(FileValue(lines, i).toStdString());
+    });
   }
   void Button2Click(TForm1& form) override {
     form.SaveRequest(QStringLiteral("proposta.xml"), request_.get(), state_.adjust);
@@ -79,10 +65,9 @@ class StandInHandlers : public ShellHandlers {
   void Button3Click(TForm1& form) override {
     form.OpenFile([&](const QString& path) {
       const QStringList lines = FileLines(path);
-      form.Memo5().List([&](std::vector<std::string>& listed) {
-        for (qsizetype i = 0; i < lines.size(); ++i)
-          listed.push_back(FileValue(lines, i).toStdString());
-      });
+      QStringList listed;
+      const auto list = qScopeGuard([&] { form.Memo5().AddLines(listed); });
+      for (qsizetype i = 0; i < lines.size(); ++i) listed.append(FileValue(lines, i));
     });
   }
 
@@ -99,9 +84,9 @@ inline ShellDescription StandInDescription() {
   d.responseTab = QStringLiteral("Resposta");
   d.upperGridTabs = {QStringLiteral("Externa"), QStringLiteral("Interna")};
   d.lowerGridTab = QStringLiteral("Abaixo");
-  d.upperGrid = {{QStringLiteral("first"), QStringLiteral("1")},
-                 {QStringLiteral("second"), QStringLiteral("2")}};
-  d.lowerGrid = {{QStringLiteral("third"), QStringLiteral("3")}};
+  d.fields = {{Grid::Upper, QStringLiteral("first"), QStringLiteral("1")},
+              {Grid::Lower, QStringLiteral("third"), QStringLiteral("3")},
+              {Grid::Upper, QStringLiteral("second"), QStringLiteral("2")}};
   return d;
 }
 
