@@ -1,5 +1,7 @@
 #include "cancel_tool/tarvel_window.h"
 
+#include <stdexcept>
+
 #include "cancel_documents/request.h"
 #include "cancel_documents/response.h"
 #include "cancel_tool/proposed_name.h"
@@ -52,7 +54,7 @@ class TarvelHandlers : public ShellHandlers {
   }
 
   // "1. Novo": a new request from the grids, current from its first step on.
-  void Button10Click(TForm1& form) override {
+  void OnNew(TForm1& form) override {
     form.NewRequest([&] {
       request_ = request::NewCancelarNfseEnvio();
       request_->OwnerDocument()->SetEncoding("UTF-8");
@@ -62,7 +64,7 @@ class TarvelHandlers : public ShellHandlers {
 
   // "Abrir" on the request tab: a saved request back into the grids, up to a value that cannot
   // be read.
-  void Button12Click(TForm1& form) override {
+  void OnOpenRequest(TForm1& form) override {
     form.OpenFile([&](const QString& path) {
       request_ = request::OpenCancelarNfseEnvio(Local(path));
       const listings::Listing listing = listings::ListCancelRequest(*request_);
@@ -71,19 +73,23 @@ class TarvelHandlers : public ShellHandlers {
     });
   }
 
-  // "2.Salvar": the current request, as it is now, to the chosen file.
-  void Button2Click(TForm1& form) override {
-    form.SaveRequest(ProposedRequestName(form.ValueListEditor77().Value(QStringLiteral("Id"))),
-                     request_.get());
+  // "2.Salvar": the current request, as it is now, to the chosen file; before the first New or
+  // Open there is none, and the save fails.
+  void OnSave(TForm1& form) override {
+    form.SaveRequest(ProposedRequestName(form.UpperGrid().Value(QStringLiteral("Id"))),
+                     [&](const std::filesystem::path& file) {
+                       if (!request_) throw std::runtime_error("there is no request to save yet");
+                       request_->OwnerDocument()->SaveToFile(file);
+                     });
   }
 
-  // "Abrir" on the response tab: lists a cancellation response in Memo5, up to a value that
-  // cannot be read.
-  void Button3Click(TForm1& form) override {
+  // "Abrir" on the response tab: lists a cancellation response in the lower listing box, up to a
+  // value that cannot be read.
+  void OnOpenResponse(TForm1& form) override {
     form.OpenFile([&](const QString& path) {
       response_ = response::OpenCancelarNfseResposta(Local(path));
       const listings::Listing listing = listings::ListCancelResponse(*response_);
-      form.Memo5().AddLines(listings::Lines(listing.values));
+      form.LowerListing().AddLines(listings::Lines(listing.values));
       listings::ThrowIfStopped(listing);
     });
   }

@@ -1,5 +1,7 @@
 #include "query_tool/orvane_window.h"
 
+#include <stdexcept>
+
 #include "listings/query.h"
 #include "query_documents/query_documents.h"
 #include "query_tool/namespace_patch.h"
@@ -47,7 +49,7 @@ class OrvaneHandlers : public window_shell::ShellHandlers {
   }
 
   // "1. Novo": a new request from the grids, current from its first step on.
-  void Button10Click(TForm1& form) override {
+  void OnNew(TForm1& form) override {
     form.NewRequest([&] {
       request_ = query_documents::NewConsultarNfseRpsEnvio();
       request_->OwnerDocument()->SetEncoding("UTF-8");
@@ -57,7 +59,7 @@ class OrvaneHandlers : public window_shell::ShellHandlers {
 
   // "Abrir" on the request tab: a request file back into the grids, up to a value that cannot
   // be read.
-  void Button12Click(TForm1& form) override {
+  void OnOpenRequest(TForm1& form) override {
     form.OpenFile([&](const QString& path) {
       request_ = query_documents::OpenConsultarNfseRpsEnvio(path.toStdU16String());
       const listings::Listing listing = listings::ListQueryRequest(*request_);
@@ -67,20 +69,26 @@ class OrvaneHandlers : public window_shell::ShellHandlers {
   }
 
   // "2.Salvar": the current request, as it is now, to a time-stamped file, which is then
-  // adjusted so that its five fields declare the shared types namespace.
-  void Button2Click(TForm1& form) override {
-    form.SaveRequest(ProposedRequestName(form.Now()), request_.get(), AdjustSavedRequest);
+  // adjusted so that its five fields declare the shared types namespace. Before the first New or
+  // Open there is no request, and the save fails.
+  void OnSave(TForm1& form) override {
+    form.SaveRequest(ProposedRequestName(form.Now()), [&](const std::filesystem::path& file) {
+      if (!request_) throw std::runtime_error("there is no request to save yet");
+      request_->OwnerDocument()->SaveToFile(file);
+      AdjustSavedRequest(file);
+    });
   }
 
-  // "Abrir" on the response tab: the returned NFS-e into Memo4, its return messages into Memo5.
-  // A value that cannot be read stops the listing; no later line goes to either box.
-  void Button3Click(TForm1& form) override {
+  // "Abrir" on the response tab: the returned NFS-e into the upper listing box, its return
+  // messages into the lower one. A value that cannot be read stops the listing; no later line
+  // goes to either box.
+  void OnOpenResponse(TForm1& form) override {
     form.OpenFile([&](const QString& path) {
       response_ = query_documents::OpenConsultarNfseRpsResposta(path.toStdU16String());
       const listings::Listing listing = listings::ListQueryResponse(*response_);
       const auto [invoice, messages] = listings::SplitAtReturnMessages(listing);
-      form.Memo4().AddLines(listings::Lines(invoice));
-      form.Memo5().AddLines(listings::Lines(messages));
+      form.UpperListing().AddLines(listings::Lines(invoice));
+      form.LowerListing().AddLines(listings::Lines(messages));
       listings::ThrowIfStopped(listing);
     });
   }

@@ -4,20 +4,31 @@
 // the frames of the request and response handlers, and the Clear handler.
 //
 // A program supplies two things and gets its window back:
-//   ShellDescription  its captions, document title, the nested tabs and rows of its two grids
-//                     (ValueListEditor77 on top, ValueListEditor3 below) and the tab in front;
+//   ShellDescription  its captions, document title, the nested tabs around its two grids, its
+//                     request fields (the grid, key and start value of each) and the tab in front;
 //   ShellHandlers     an object holding its own state (its documents) with the handlers of
 //                     "1. Novo", "Abrir" (request), "2.Salvar" and "Abrir" (response).
 //
 //   auto window = std::make_unique<TForm1>(Describe(), std::make_unique<MyHandlers>());
 //
 // Handlers get the window and give only their document steps to its frames: NewRequest(),
-// OpenRequest(), SaveRequest() and, for a response, OpenFile() with TMemo::List(), which appends
-// a listing in one edit. The frames ask for files, bring tab 0 to the front, run the steps under
-// the handler's one failure guard and log the handler's line (texts in messages.h).
-// "Limpar Campos" is the shell's own Button5Click.
+// OpenFile() and SaveRequest(), reading and showing plain values (FieldValues(),
+// ShowFieldValues(), TMemo::AddLines()). The frames ask for files, bring tab 0 to the front, run
+// the steps under the handler's one failure guard and log the handler's line (texts in
+// messages.h); a failure's own reason goes to the debug output (FailureLog()). "Limpar Campos"
+// is the shell's own OnClear.
+//
+// The C++ names speak of roles; every control and dialog keeps its component name as its Qt
+// objectName, which users of the window (and its tests) find it by:
+//   Pages()          PageControl25      UpperListing()  Memo4          OnNew()           Button10
+//   UpperGrid()      ValueListEditor77  LowerListing()  Memo5          OnOpenRequest()   Button12
+//   LowerGrid()      ValueListEditor3   Preview()       WebBrowser1    OnSave()          Button11
+//   Log()            Memo1              SaveDialog()    SaveDialog1    OnOpenResponse()  Button3
+//   Information()    Memo3              OpenDialog()    OpenDialog1    OnClear()   Button14,
+//   Button4
 
 #include <QDateTime>
+#include <QLoggingCategory>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -38,16 +49,12 @@ class QFileDialog;
 class QTabWidget;
 class TForm1;
 
-namespace binding {
-class TXMLNode;
-}
-
 namespace window_shell {
 
 // Tab indices of PageControl25.
 enum Tab { kInformationTab = 0, kRequestTab = 1, kResponseTab = 2, kHowToBuyTab = 3 };
 
-// The request tab's two grids: ValueListEditor77 along the top, ValueListEditor3 below it.
+// The request tab's two grids: UpperGrid() along the top, LowerGrid() below it.
 enum class Grid { Upper, Lower };
 
 // One field of the request as the grids show it: its grid, its key and its value at start.
@@ -62,9 +69,9 @@ struct ShellDescription {
   QString title;        // the document title the log messages name
   QString requestTab;   // caption of tab 1
   QString responseTab;  // caption of tab 2
-  // One-tab controls nested around ValueListEditor77, outermost first.
+  // One-tab controls nested around the upper grid, outermost first.
   QStringList upperGridTabs;
-  // The tab, below ValueListEditor77, that holds ValueListEditor3.
+  // The tab, below the upper grid, that holds the lower one.
   QString lowerGridTab;
   // The request's fields in the order New writes and Open reads them; each grid shows its own
   // in that order.
@@ -79,11 +86,15 @@ using ::TForm1;
 class ShellHandlers {
  public:
   virtual ~ShellHandlers() = default;
-  virtual void Button10Click(TForm1& form) = 0;  // "1. Novo"
-  virtual void Button12Click(TForm1& form) = 0;  // "Abrir" on the request tab
-  virtual void Button2Click(TForm1& form) = 0;   // "2.Salvar" (Button11)
-  virtual void Button3Click(TForm1& form) = 0;   // "Abrir" on the response tab
+  virtual void OnNew(TForm1& form) = 0;           // "1. Novo"
+  virtual void OnOpenRequest(TForm1& form) = 0;   // "Abrir" on the request tab
+  virtual void OnSave(TForm1& form) = 0;          // "2.Salvar"
+  virtual void OnOpenResponse(TForm1& form) = 0;  // "Abrir" on the response tab
 };
+
+// Where a handler's failure is told with its reason (category "nfse.handlers", warnings): the
+// log line names only the handler, as the user reads it; this says why, for whoever debugs it.
+Q_DECLARE_LOGGING_CATEGORY(FailureLog)
 
 // A path the user chose, as a file system path: wide text all the way, so no character is lost.
 std::filesystem::path FilePath(const QString& path);
@@ -98,18 +109,18 @@ class TForm1 : public QWidget {
          std::unique_ptr<window_shell::ShellHandlers> handlers, QWidget* parent = nullptr);
   ~TForm1() override;
 
-  QTabWidget& PageControl25() const { return *pages_; }
-  TValueListEditor& ValueListEditor77() const { return *upperGrid_; }
-  TValueListEditor& ValueListEditor3() const { return *lowerGrid_; }
-  TMemo& Memo1() const { return *log_; }
-  TMemo& Memo3() const { return *information_; }
-  TMemo& Memo4() const { return *upperListing_; }
-  TMemo& Memo5() const { return *lowerListing_; }
-  TWebBrowser& WebBrowser1() const { return *preview_; }
+  QTabWidget& Pages() const { return *pages_; }
+  TValueListEditor& UpperGrid() const { return *upperGrid_; }
+  TValueListEditor& LowerGrid() const { return *lowerGrid_; }
+  TMemo& Log() const { return *log_; }
+  TMemo& Information() const { return *information_; }
+  TMemo& UpperListing() const { return *upperListing_; }
+  TMemo& LowerListing() const { return *lowerListing_; }
+  TWebBrowser& Preview() const { return *preview_; }
   // The dialogs are made when first needed (building them costs more than the rest of the
-  // window), as children named SaveDialog1 and OpenDialog1.
-  QFileDialog& SaveDialog1();
-  QFileDialog& OpenDialog1();
+  // window).
+  QFileDialog& SaveDialog();
+  QFileDialog& OpenDialog();
   // The response tab, for a program that adds a control of its own there.
   QWidget& ResponsePage() const { return *responsePage_; }
 
@@ -121,16 +132,12 @@ class TForm1 : public QWidget {
   std::optional<QString> Ask(QFileDialog& dialog);
   // Records `path` as the last opened path and shows it in the preview pane.
   void ShowOpenedFile(const QString& path);
-  // Appends one log line to Memo1, stamped with Now().
-  void Log(const QString& message);
+  // Appends one log line to the log box, stamped with Now().
+  void LogMessage(const QString& message);
   // The values of the request's fields as the grids hold them, in the order of the fields.
   QStringList FieldValues() const;
   // Shows `values` (UTF-8) in the first fields, in their order; later fields keep theirs.
   void ShowFieldValues(const std::vector<std::string>& values);
-
-  // A handler's one failure guard: any failure of `steps` ends them and logs `failedMessage`;
-  // what was done before it stays done.
-  void Guarded(const QString& failedMessage, const std::function<void()>& steps);
 
   // The frames of the handlers; a program gives only its document steps, and any failure of
   // them logs the handler's failed line.
@@ -140,11 +147,10 @@ class TForm1 : public QWidget {
   // then records and previews the file and logs the Open succeeded line.
   void OpenFile(const std::function<void(const QString& path)>& read);
   // "2.Salvar": proposes `name`, asks for a path (cancel ends silently), brings tab 0 to the
-  // front and saves the document of `request` there, replacing any file; with no request yet
-  // (null) the save fails and writes nothing. `adjust`, when given, then works on the saved
-  // file. Last the file is previewed and the Save succeeded line logged.
-  void SaveRequest(const QString& name, const binding::TXMLNode* request,
-                   const std::function<void(const std::filesystem::path& file)>& adjust = {});
+  // front and has `save` write the request to that file, replacing any file there; `save` fails
+  // when there is nothing to save. Then the file is previewed and the Save succeeded line logged.
+  void SaveRequest(const QString& name,
+                   const std::function<void(const std::filesystem::path& file)>& save);
 
   // The clock of every time stamp; the system's local time unless replaced.
   QDateTime Now() const { return clock_(); }
@@ -152,9 +158,13 @@ class TForm1 : public QWidget {
 
   // "Limpar Campos": brings the request tab to the front and sets every value of every grid of
   // the window to "0". Touches no document, listing or log.
-  void Button5Click();
+  void OnClear();
 
  private:
+  // A handler's one failure guard: any failure of `steps` ends them, logs `failedMessage` and
+  // tells its reason on FailureLog, naming the `handler`; what was done before it stays done.
+  void Guarded(const char* handler, const QString& failedMessage,
+               const std::function<void()>& steps);
   QWidget* MakeInformationPage();
   QWidget* MakeRequestPage(const window_shell::ShellDescription& description);
   QWidget* MakeResponsePage();

@@ -254,10 +254,10 @@ QWidget* TForm1::MakeRequestPage(const ShellDescription& description) {
   QPushButton* save = MakeButton(*buttons, "Button11", QStringLiteral("2.Salvar"));
   QPushButton* clear = MakeButton(*buttons, "Button14", QStringLiteral("Limpar Campos"));
   buttons->addStretch(1);
-  connect(create, &QPushButton::clicked, this, [this] { handlers_->Button10Click(*this); });
-  connect(open, &QPushButton::clicked, this, [this] { handlers_->Button12Click(*this); });
-  connect(save, &QPushButton::clicked, this, [this] { handlers_->Button2Click(*this); });
-  connect(clear, &QPushButton::clicked, this, &TForm1::Button5Click);
+  connect(create, &QPushButton::clicked, this, [this] { handlers_->OnNew(*this); });
+  connect(open, &QPushButton::clicked, this, [this] { handlers_->OnOpenRequest(*this); });
+  connect(save, &QPushButton::clicked, this, [this] { handlers_->OnSave(*this); });
+  connect(clear, &QPushButton::clicked, this, &TForm1::OnClear);
 
   auto* page = new QWidget;
   auto* column = EdgeToEdge<QVBoxLayout>(page);
@@ -278,8 +278,8 @@ QWidget* TForm1::MakeResponsePage() {
   buttons->addSpacing(kButtonWidth);
   QPushButton* clear = MakeButton(*buttons, "Button4", QStringLiteral("Limpar Campos"));
   buttons->addStretch(1);
-  connect(open, &QPushButton::clicked, this, [this] { handlers_->Button3Click(*this); });
-  connect(clear, &QPushButton::clicked, this, &TForm1::Button5Click);
+  connect(open, &QPushButton::clicked, this, [this] { handlers_->OnOpenResponse(*this); });
+  connect(clear, &QPushButton::clicked, this, &TForm1::OnClear);
 
   responsePage_ = new QWidget;
   auto* column = EdgeToEdge<QVBoxLayout>(responsePage_);
@@ -304,7 +304,7 @@ QWidget* TForm1::MakeHowToBuyPage() {
   return page;
 }
 
-QFileDialog& TForm1::SaveDialog1() {
+QFileDialog& TForm1::SaveDialog() {
   if (saveDialog_ != nullptr) return *saveDialog_;
   saveDialog_ = new QFileDialog(this, QStringLiteral("Salvar"));
   saveDialog_->setObjectName(QStringLiteral("SaveDialog1"));
@@ -323,7 +323,7 @@ QFileDialog& TForm1::SaveDialog1() {
   return *saveDialog_;
 }
 
-QFileDialog& TForm1::OpenDialog1() {
+QFileDialog& TForm1::OpenDialog() {
   if (openDialog_ != nullptr) return *openDialog_;
   // Accepts names that do not exist: they fail later, when the handler parses them.
   openDialog_ = new QFileDialog(this, QStringLiteral("Abrir"));

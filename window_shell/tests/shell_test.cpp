@@ -115,7 +115,7 @@ TEST_F(WebBrowserTest, ShowsOnlyTheFirstElementsOfALargeFile) {
   EXPECT_TRUE(root->child(49999)->text(0).contains(QStringLiteral("não é exibido")));
 }
 
-TEST_F(WebBrowserTest, ShowsAFileThatDoesNotParseAsTextWithTheReason) {
+TEST_F(WebBrowserTest, ShowsTheReasonForAFileThatDoesNotParseOrCannotBeRead) {
   const QString path = Write(QStringLiteral("bad.xml"), "<a><b></a>");
   TWebBrowser browser;
   browser.Navigate(path);
@@ -123,6 +123,13 @@ TEST_F(WebBrowserTest, ShowsAFileThatDoesNotParseAsTextWithTheReason) {
   const QString shown = browser.Source().toPlainText();
   EXPECT_TRUE(shown.contains(QStringLiteral("linha 1"))) << shown.toStdString();
   EXPECT_TRUE(shown.endsWith(QStringLiteral("<a><b></a>"))) << shown.toStdString();
+
+  // A file it cannot read shows the reason, as one that does not parse does.
+  const QString missing = Path(QStringLiteral("missing.xml"));
+  browser.Navigate(missing);
+  ASSERT_EQ(browser.currentWidget(), &browser.Source());
+  EXPECT_TRUE(browser.Source().toPlainText().contains(QStringLiteral("No such file or directory")))
+      << browser.Source().toPlainText().toStdString();
 
   // The next good file brings the tree back.
   browser.Navigate(Write(QStringLiteral("good.xml"), "<a/>"));
