@@ -20,12 +20,14 @@
 //
 // The C++ names speak of roles; every control and dialog keeps its component name as its Qt
 // objectName, which users of the window (and its tests) find it by:
-//   Pages()          PageControl25      UpperListing()  Memo4          OnNew()           Button10
-//   UpperGrid()      ValueListEditor77  LowerListing()  Memo5          OnOpenRequest()   Button12
-//   LowerGrid()      ValueListEditor3   Preview()       WebBrowser1    OnSave()          Button11
-//   Log()            Memo1              SaveDialog()    SaveDialog1    OnOpenResponse()  Button3
-//   Information()    Memo3              OpenDialog()    OpenDialog1    OnClear()   Button14,
-//   Button4
+//   Pages()         PageControl25       Preview()         WebBrowser1
+//   UpperGrid()     ValueListEditor77   SaveDialog()      SaveDialog1
+//   LowerGrid()     ValueListEditor3    OpenDialog()      OpenDialog1
+//   Log()           Memo1               OnNew()           Button10
+//   Information()   Memo3               OnOpenRequest()   Button12
+//   UpperListing()  Memo4               OnSave()          Button11
+//   LowerListing()  Memo5               OnOpenResponse()  Button3
+//                                       OnClear()         Button14 and Button4
 
 #include <QDateTime>
 #include <QLoggingCategory>
@@ -51,7 +53,7 @@ class TForm1;
 
 namespace window_shell {
 
-// Tab indices of PageControl25.
+// Tab indices of Pages().
 enum Tab { kInformationTab = 0, kRequestTab = 1, kResponseTab = 2, kHowToBuyTab = 3 };
 
 // The request tab's two grids: UpperGrid() along the top, LowerGrid() below it.
@@ -165,6 +167,7 @@ class TForm1 : public QWidget {
   // tells its reason on FailureLog, naming the `handler`; what was done before it stays done.
   void Guarded(const char* handler, const QString& failedMessage,
                const std::function<void()>& steps);
+
   QWidget* MakeInformationPage();
   QWidget* MakeRequestPage(const window_shell::ShellDescription& description);
   QWidget* MakeResponsePage();
