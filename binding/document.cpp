@@ -98,19 +98,17 @@ std::shared_ptr<TXMLNode> TXMLDocument::BindRoot(std::string_view tag, std::stri
                                                  const NodeType* type) {
   ownNamespace_ = ns;
   DocumentNodeObject()->RegisterChildType(tag, type, ns);
-  if (!xmlDocGetRootElement(dom_)) {
-    xmlNode* documentNode = xml::AsNode(dom_);
-    xmlNode* root;
-    if (layout_ == Layout::Service) {
-      const std::string prefixed = std::string(kOwnPrefix) + ":" + std::string(tag);
-      root = xml::NewElementIn(documentNode, HasChildInNoNamespace(type) ? prefixed : tag, ns);
-      xml::Declare(root, SharedTypesNamespace, kTypesPrefix);
-    } else {
-      root = xml::NewElementInNamespace(documentNode, tag, ns);
-    }
-    xml::Append(documentNode, root);
-  }
+  if (!xmlDocGetRootElement(dom_)) xml::Append(xml::AsNode(dom_), NewRoot(tag, ns, type));
   return DocumentElement();
+}
+
+xmlNode* TXMLDocument::NewRoot(std::string_view tag, std::string_view ns, const NodeType* type) {
+  xmlNode* documentNode = xml::AsNode(dom_);
+  if (layout_ == Layout::Specified) return xml::NewElementInNamespace(documentNode, tag, ns);
+  const std::string prefixed = std::string(kOwnPrefix) + ":" + std::string(tag);
+  xmlNode* root = xml::NewElementIn(documentNode, HasChildInNoNamespace(type) ? prefixed : tag, ns);
+  xml::Declare(root, SharedTypesNamespace, kTypesPrefix);
+  return root;
 }
 
 std::string_view TXMLDocument::NamespaceFor(Ns ns, const xmlNode* parent) const {
@@ -129,6 +127,19 @@ std::string_view TXMLDocument::NamespaceFor(Ns ns, const xmlNode* parent) const 
       break;
   }
   return parent ? xml::NamespaceOf(parent) : std::string_view();
+}
+
+bool TXMLDocument::Declares(const xmlNode* child, const Property& p) const {
+  const xmlNode* parent = child->parent;
+  if (layout_ == Layout::Service && parent && parent->type == XML_ELEMENT_NODE)
+    return xml::ElementIn(child, p.local, NamespaceFor(p.ns, parent));
+  return xml::ElementMatches(child, p.tag, parent ? xml::NamespaceOf(parent) : "");
+}
+
+xmlNode* TXMLDocument::NewChildElement(xmlNode* parent, const Property& p) const {
+  if (layout_ == Layout::Service && parent->type == XML_ELEMENT_NODE)
+    return xml::NewElementIn(parent, p.tag, NamespaceFor(p.ns, parent));
+  return xml::NewElementLikeParent(parent, p.tag);
 }
 
 const std::uint32_t* TXMLDocument::Watch(const xmlNode* element) { return &generations_[element]; }

@@ -85,6 +85,12 @@ class TXMLDocument : public std::enable_shared_from_this<TXMLDocument> {
 
   // The namespace URI a declaration stands for under the service layout, below `parent`.
   std::string_view NamespaceFor(Ns ns, const _xmlNode* parent) const;
+  // Whether `child` is the element `p` declares, by this document's layout: under the specified
+  // layout by name in its parent's namespace, under the service layout by local name in the
+  // declared namespace.
+  bool Declares(const _xmlNode* child, const Property& p) const;
+  // A new element for `p` that will go under `parent`, named and declared by this layout's rules.
+  _xmlNode* NewChildElement(_xmlNode* parent, const Property& p) const;
 
   // Made by NewDocument, OpenDocument and ParseDocument only.
   static std::shared_ptr<TXMLDocument> Adopt(_xmlDoc* dom, std::filesystem::path fileName,
@@ -94,10 +100,13 @@ class TXMLDocument : public std::enable_shared_from_this<TXMLDocument> {
   friend class TXMLNode;
   friend class TXMLNodeCollection;
   friend std::optional<Layout> DetectLayout(const TXMLDocument& document);
+  friend std::shared_ptr<TXMLDocument> ConvertLayout(TXMLNode& root, Layout target);
 
   TXMLNode* Own(std::unique_ptr<TXMLNode> node);
   void KeepDetached(_xmlNode* node) { detached_.push_back(node); }
   TXMLNode* DocumentNodeObject();
+  // The document element a new document of this layout gets, not yet in the document.
+  _xmlNode* NewRoot(std::string_view tag, std::string_view ns, const NodeType* type);
   // Collections keep their items while their element's children stay as they were; this is how
   // they tell. A counter per element that a collection watches, bumped on every change.
   const std::uint32_t* Watch(const _xmlNode* element);

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string_view>
 
 namespace binding {
 
 class TXMLDocument;
+class TXMLNode;
 
 // Where a document's elements sit. Chosen when a document is made or opened, and kept by it.
 //   Specified  every child in its parent's namespace: the namespace of the root throughout;
@@ -22,5 +24,12 @@ std::optional<Layout> LayoutNamed(std::string_view name);
 // signatures is in the root's namespace, Service when some are elsewhere, and none when nothing
 // below the root tells (an empty root, or one holding only signatures).
 std::optional<Layout> DetectLayout(const TXMLDocument& document);
+
+// A new document holding `root`'s document in the `target` layout: the same declaration, and the
+// same elements, attributes and text in the same order, each element created in the namespace
+// the target layout gives it, with the declarations a new document of that layout makes. The
+// bound types of `root` and below tell where each element belongs; an element no type declares
+// stays in its parent's namespace.
+std::shared_ptr<TXMLDocument> ConvertLayout(TXMLNode& root, Layout target);
 
 }  // namespace binding

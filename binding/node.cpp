@@ -133,14 +133,8 @@ const NodeType* TXMLNode::RegisteredType(xmlNode* child) {
   if (current->extras_)
     for (const Registration& r : current->extras_->registrations)
       if (xml::ElementMatches(child, r.tag, r.ns)) return r.type ? r.type : kPlain;
-  const bool service = NodeLayout() == Layout::Service && child->parent->type == XML_ELEMENT_NODE;
-  for (const Property& q : current->type_->children()) {
-    if (!q.type) continue;
-    const bool matches =
-        service ? xml::ElementIn(child, q.local, document_->NamespaceFor(q.ns, child->parent))
-                : xml::ElementMatches(child, q.tag, xml::NamespaceOf(child->parent));
-    if (matches) return q.type;
-  }
+  for (const Property& q : current->type_->children())
+    if (q.type && document_->Declares(child, q)) return q.type;
   return kPlain;
 }
 
@@ -169,15 +163,8 @@ Property TXMLNode::Declared(std::string_view tag, Property& scratch) const {
 xmlNode* TXMLNode::FindChild(const Property& p) {
   xmlNode* parent = Dom();
   if (!parent) return nullptr;
-  if (NodeLayout() == Layout::Service && parent->type == XML_ELEMENT_NODE) {
-    const std::string_view uri = document_->NamespaceFor(p.ns, parent);
-    for (xmlNode* c = parent->children; c; c = c->next)
-      if (xml::ElementIn(c, p.local, uri)) return c;
-    return nullptr;
-  }
-  const std::string_view ns = xml::NamespaceOf(parent);
   for (xmlNode* c = parent->children; c; c = c->next)
-    if (xml::ElementMatches(c, p.tag, ns)) return c;
+    if (document_->Declares(c, p)) return c;
   return nullptr;
 }
 
@@ -187,8 +174,7 @@ xmlNode* TXMLNode::NextInSequence(const Property& p) {
   const std::span<const Property> sequence = Current()->type_->children();
   const auto indexOf = [&](const xmlNode* c) {
     for (std::size_t i = 0; i < sequence.size(); ++i)
-      if (xml::ElementIn(c, sequence[i].local, document_->NamespaceFor(sequence[i].ns, parent)))
-        return i;
+      if (document_->Declares(c, sequence[i])) return i;
     return sequence.size();
   };
   std::size_t index = sequence.size();
@@ -205,22 +191,15 @@ xmlNode* TXMLNode::NextInSequence(const Property& p) {
 
 xmlNode* TXMLNode::CreateChild(const Property& p) {
   xmlNode* parent = Materialize();
-  xmlNode* element;
-  if (parent->type == XML_DOCUMENT_NODE) {
-    // The document node creates only its missing document element.
-    if (xmlDocGetRootElement(parent->doc)) throw NotFoundError(p.tag);
-    element = xml::NewElementLikeParent(parent, p.tag);
+  // The document node creates only its missing document element.
+  if (parent->type == XML_DOCUMENT_NODE && xmlDocGetRootElement(parent->doc))
+    throw NotFoundError(p.tag);
+  xmlNode* element = document_->NewChildElement(parent, p);
+  xmlNode* next = NodeLayout() == Layout::Service ? NextInSequence(p) : nullptr;
+  if (next)
+    xml::InsertBefore(next, element);
+  else
     xml::Append(parent, element);
-  } else if (NodeLayout() == Layout::Service) {
-    element = xml::NewElementIn(parent, p.tag, document_->NamespaceFor(p.ns, parent));
-    if (xmlNode* next = NextInSequence(p))
-      xml::InsertBefore(next, element);
-    else
-      xml::Append(parent, element);
-  } else {
-    element = xml::NewElementLikeParent(parent, p.tag);
-    xml::Append(parent, element);
-  }
   document_->ChildrenChanged(parent);
   return element;
 }

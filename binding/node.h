@@ -149,6 +149,7 @@ class TXMLNode {
  private:
   friend class TXMLDocument;
   friend class TXMLNodeCollection;
+  friend std::shared_ptr<TXMLDocument> ConvertLayout(TXMLNode& root, Layout target);
   struct Extras;
   struct Registration;
 

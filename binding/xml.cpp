@@ -232,6 +232,29 @@ void SetAttribute(xmlNode* element, std::string_view name, std::string_view utf8
   xmlSetNsProp(element, nullptr, Chars(Owned(name)), Chars(Owned(utf8)));
 }
 
+void CopyAttributes(const xmlNode* from, xmlNode* to) {
+  // xmlCopyProp makes the copy for `to` but leaves linking it to the caller.
+  xmlAttr* last = to->properties;
+  while (last && last->next) last = last->next;
+  for (xmlAttr* a = from->properties; a; a = a->next) {
+    xmlAttr* copy = xmlCopyProp(to, a);
+    if (!copy) continue;
+    copy->prev = last;
+    (last ? last->next : to->properties) = copy;
+    last = copy;
+  }
+}
+
+xmlNode* CopyNode(const xmlNode* node, xmlDoc* doc) {
+  if (node->type == XML_DTD_NODE) {
+    xmlDtd* dtd = xmlCopyDtd(reinterpret_cast<xmlDtd*>(const_cast<xmlNode*>(node)));
+    if (dtd) dtd->doc = doc;
+    doc->intSubset = dtd;
+    return reinterpret_cast<xmlNode*>(dtd);
+  }
+  return xmlDocCopyNode(const_cast<xmlNode*>(node), doc, 1);
+}
+
 std::string AttributeText(const xmlAttr* attribute) {
   std::string value;
   for (const xmlNode* part = attribute->children; part; part = part->next) {

@@ -96,6 +96,12 @@ void AppendText(xmlNode* element, std::string_view utf8);
 void SetContent(xmlNode* textNode, std::string_view utf8);
 // Sets an attribute in no namespace, creating or replacing it.
 void SetAttribute(xmlNode* element, std::string_view name, std::string_view utf8);
+// Copies the attributes of `from` onto `to`, declaring what namespaced ones need.
+void CopyAttributes(const xmlNode* from, xmlNode* to);
+// A deep copy of a node that is not an element (text, comment, processing instruction, DTD), for
+// `doc`; a DTD becomes the document's internal subset.
+xmlNode* CopyNode(const xmlNode* node, xmlDoc* doc);
+
 // An attribute's value as written: entity references stay references, never expanded.
 std::string AttributeText(const xmlAttr* attribute);
 
