@@ -40,7 +40,7 @@ foreach(folder IN LISTS NFSE_LIBRARIES)
     DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/${folder} COMPONENT development
     FILES_MATCHING PATTERN "*.h"
     PATTERN "tests" EXCLUDE
-    REGEX "/binding/xml\\.h$" EXCLUDE)
+    REGEX "/binding/(xml|node_state)\\.h$" EXCLUDE)
 endforeach()
 
 install(EXPORT NfseToolsTargets NAMESPACE NfseTools::
