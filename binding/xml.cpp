@@ -81,7 +81,8 @@ void InitialiseParser() {
 
 bool LocalNameIs(const xmlNode* n, std::string_view name) {
   const auto* local = reinterpret_cast<const char*>(n->name);
-  return local && std::strncmp(local, name.data(), name.size()) == 0 && local[name.size()] == '\0';
+  return local && !name.empty() && local[0] == name[0] &&
+         std::strncmp(local, name.data(), name.size()) == 0 && local[name.size()] == '\0';
 }
 
 bool NameMatches(const xmlNode* n, std::string_view tag) {
