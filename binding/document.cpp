@@ -130,9 +130,13 @@ std::string_view TXMLDocument::NamespaceFor(Ns ns, const xmlNode* parent) const 
 }
 
 bool TXMLDocument::Declares(const xmlNode* child, const Property& p) const {
+  if (child->type != XML_ELEMENT_NODE) return false;
   const xmlNode* parent = child->parent;
   if (layout_ == Layout::Service && parent && parent->type == XML_ELEMENT_NODE)
     return xml::ElementIn(child, p.local, NamespaceFor(p.ns, parent));
+  // A child written in its parent's namespace mostly shares its parent's declaration.
+  if (parent && parent->type == XML_ELEMENT_NODE && child->ns == parent->ns)
+    return xml::NameMatches(child, p.tag);
   return xml::ElementMatches(child, p.tag, parent ? xml::NamespaceOf(parent) : "");
 }
 

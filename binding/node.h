@@ -131,7 +131,9 @@ class TXMLNode {
   }
   template <class T>
   std::shared_ptr<T> Bound(TXMLNode* node) const {
-    auto* bound = dynamic_cast<T*>(node);
+    // A node made as T is one; any other is asked.
+    auto* bound =
+        node && node->type_ == &kNodeType<T> ? static_cast<T*>(node) : dynamic_cast<T*>(node);
     if (!bound) throw InterfaceError();
     return Share(bound);
   }
@@ -150,6 +152,7 @@ class TXMLNode {
   friend class TXMLDocument;
   friend class TXMLNodeCollection;
   friend std::shared_ptr<TXMLDocument> ConvertLayout(TXMLNode& root, Layout target);
+  friend std::shared_ptr<TXMLDocument> CopyToNewDocument(TXMLNode& element, Layout layout);
   struct Extras;
   struct Registration;
 

@@ -81,7 +81,8 @@ void InitialiseParser() {
 
 bool LocalNameIs(const xmlNode* n, std::string_view name) {
   const auto* local = reinterpret_cast<const char*>(n->name);
-  return local && std::strncmp(local, name.data(), name.size()) == 0 && local[name.size()] == '\0';
+  return local && !name.empty() && local[0] == name[0] &&
+         std::strncmp(local, name.data(), name.size()) == 0 && local[name.size()] == '\0';
 }
 
 bool NameMatches(const xmlNode* n, std::string_view tag) {
@@ -243,6 +244,13 @@ void CopyAttributes(const xmlNode* from, xmlNode* to) {
     (last ? last->next : to->properties) = copy;
     last = copy;
   }
+}
+
+void CopyAsRoot(const xmlNode* element, xmlDoc* doc) {
+  xmlNode* copy = xmlDocCopyNode(const_cast<xmlNode*>(element), doc, 1);
+  if (!copy) throw Error("The XML DOM could not be created");
+  xmlDocSetRootElement(doc, copy);
+  xmlReconciliateNs(doc, copy);
 }
 
 xmlNode* CopyNode(const xmlNode* node, xmlDoc* doc) {
