@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "binding/errors.h"
+
 // A document's values as the programs list them, each labelled with where it sits, and the rule
 // that shows one value on one line.
 namespace listings {
@@ -39,6 +41,18 @@ class Stopped : public std::runtime_error {
 
 // Throws Stopped when the listing stopped before its end; a complete listing passes.
 void ThrowIfStopped(const Listing& listing);
+
+// The text `read()` gives, or empty text for a value the document leaves out where reading
+// creates nothing (the service layout): a captured file lists completely, and only a value that
+// is there and cannot be read stops the listing.
+template <class Read>
+std::string ShownOrEmpty(Read&& read) {
+  try {
+    return read();
+  } catch (const binding::MissingValueError&) {
+    return {};
+  }
+}
 
 // Runs `list(values)`, which appends values in order, and ends it at its first failure: the
 // listing keeps the values appended before it and records the failure's text.

@@ -40,7 +40,8 @@ struct Line {
 // Appends the value of each line in order; a read that fails goes on to the caller.
 template <class Root>
 void AddLines(Root& root, std::span<const Line<Root>> lines, std::vector<Value>& values) {
-  for (const Line<Root>& line : lines) values.push_back({std::string(line.path), line.read(root)});
+  for (const Line<Root>& line : lines)
+    values.push_back({std::string(line.path), ShownOrEmpty([&] { return line.read(root); })});
 }
 
 // Appends Codigo, Mensagem and Correcao of every return message of a response, in order. The

@@ -44,7 +44,8 @@ void WriteRequest(Root& root, std::span<const RequestField<Root, Text>> fields,
 template <class Root, class Text>
 Listing ListRequest(Root& root, std::span<const RequestField<Root, Text>> fields) {
   return Gather([&](std::vector<Value>& values) {
-    for (const auto& field : fields) values.push_back({std::string(field.path), field.read(root)});
+    for (const auto& field : fields)
+      values.push_back({std::string(field.path), ShownOrEmpty([&] { return field.read(root); })});
   });
 }
 
