@@ -318,6 +318,19 @@ std::optional<std::string> TXMLNode::NodeValue() {
   return text;
 }
 
+std::optional<std::string> TXMLNode::CharacterData() {
+  std::string text;
+  if (xmlNode* dom = Dom()) {
+    for (const xmlNode* c = dom->children; c; c = c->next) {
+      if (xml::IsTextLike(c))
+        text += xml::View(c->content);
+      else if (c->type != XML_COMMENT_NODE && c->type != XML_PI_NODE)
+        return std::nullopt;
+    }
+  }
+  return text;
+}
+
 std::shared_ptr<TXMLNode> TXMLNode::ChildElement(std::string_view tag) {
   Property scratch;
   return Share(ChildNode(Declared(tag, scratch)));

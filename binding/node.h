@@ -70,6 +70,11 @@ class TXMLNode {
   void SetNodeText(std::string_view utf8);
   // NodeText, or no value when it is empty.
   std::optional<std::string> NodeValue();
+  // The character data of this element: its text and CDATA children joined in order, comments
+  // and processing instructions passed over; none when it holds an element or an entity
+  // reference. Unlike NodeText it takes text that comes in several nodes, as text around a CDATA
+  // section does, and it never changes the document.
+  std::optional<std::string> CharacterData();
 
   // The child element of that name, appended when absent (under the service layout, created
   // where its parent's sequence puts it; a read gives a pending view instead). The name is found

@@ -107,6 +107,19 @@ TEST(ElementText, EntityReferencesAreNeverExpanded) {
   EXPECT_EQ(root->ElementText("B"), "&");
 }
 
+TEST(ElementText, CharacterDataJoinsTextAndCdataAndRefusesMarkup) {
+  auto root = Parse(
+      "<!DOCTYPE Root [<!ENTITY e \"big\">]><Root xmlns=\"urn:test:a\"><A>\n  "
+      "<![CDATA[<m a=\"1\"/>]]>&lt;<!--c-->\n</A><B/><C>x<D/></C><E>&e;</E></Root>",
+      Layout::Service);
+  const std::string before = root->OwnerDocument()->XmlBytes();
+  EXPECT_EQ(root->ChildElement("A")->CharacterData(), "\n  <m a=\"1\"/><\n");
+  EXPECT_EQ(root->ChildElement("B")->CharacterData(), "");
+  EXPECT_EQ(root->ChildElement("C")->CharacterData(), std::nullopt);
+  EXPECT_EQ(root->ChildElement("E")->CharacterData(), std::nullopt);
+  EXPECT_EQ(root->OwnerDocument()->XmlBytes(), before);
+}
+
 TEST(ElementText, WritesEscapeMarkupAndTwoWritesLeaveOneElement) {
   auto root = Parse(R"(<Root xmlns="urn:test:a"/>)");
   root->LeafChild()->SetCnpj("a<b&c");
