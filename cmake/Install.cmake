@@ -1,5 +1,6 @@
 # What `cmake --install` lays under the prefix, in two components:
-#   programs     bin/tarvel and bin/orvane with their desktop entries and icons (the Debian package);
+#   programs     bin/tarvel and bin/orvane with their desktop entries and icons, and the command
+#                line bin/nfse with its manual page and bash completion (the Debian package);
 #   development  the document bindings as static libraries, their headers and the CMake package
 #                NfseTools, so another project writes find_package(NfseTools CONFIG REQUIRED).
 # Tests, benchmarks and test drivers stay in the build tree.
@@ -67,5 +68,14 @@ if(NFSE_BUILD_WINDOWS)
   nfse_install_program(tarvel cancel_tool)
   nfse_install_program(orvane query_tool)
 endif()
+
+# The command line needs no Qt: it is installed by every build, with its manual page and its bash
+# completion (loaded on demand by bash-completion from its folder under the prefix).
+install(TARGETS nfse RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT programs)
+nfse_install_without_debug_info(nfse ${CMAKE_INSTALL_BINDIR} programs)
+install(FILES ${PROJECT_SOURCE_DIR}/nfse/nfse.1
+  DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT programs)
+install(FILES ${PROJECT_SOURCE_DIR}/nfse/nfse.bash-completion RENAME nfse
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions COMPONENT programs)
 
 include(${CMAKE_CURRENT_LIST_DIR}/Package.cmake)

@@ -1,15 +1,19 @@
 # `cpack -G DEB` in a build folder makes one Debian package of the programs component: both
-# programs with their desktop entries and icons, under /usr. The libraries and headers are for
+# programs with their desktop entries and icons, and the command line nfse with its manual page
+# and bash completion, under /usr. The libraries and headers are for
 # developers building against an installed prefix and stay out of it.
 set(CPACK_PACKAGE_NAME nfse-tools)
 set(CPACK_PACKAGE_VENDOR "NFS-e tools developers")
 set(CPACK_PACKAGE_CONTACT "NFS-e tools developers <nfse-tools@example.org>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "desktop programs for NFS-e cancellation and query messages")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+    "desktop programs and a command line for NFS-e cancellation and query messages")
 set(CPACK_PACKAGE_DESCRIPTION [[
 Tarvel composes, saves and reopens NFS-e cancellation requests and lists
 cancellation responses. Orvane composes, saves and reopens queries of an
-issued NFS-e by its RPS and lists query responses. Neither program talks
-to the network, signs or validates anything.]])
+issued NFS-e by its RPS and lists query responses. The command line nfse
+lists the same values of many files at once, converts a document between
+its two namespace layouts and takes messages out of SOAP envelopes. None
+of them talks to the network, signs or validates anything.]])
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 

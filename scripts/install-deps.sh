@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config clang-format
   clang libclang-rt-14-dev python3
-  libxml2-dev qt6-base-dev libgl-dev libqt6svg6
+  libxml2-dev qt6-base-dev libgl-dev libqt6svg6 libcli11-dev nlohmann-json3-dev
   desktop-file-utils dpkg-dev file
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xauth x11-apps imagemagick fonts-dejavu-core
