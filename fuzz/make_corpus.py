@@ -154,3 +154,58 @@ write("grid_integer_fuzzer", {f"value_{i}": v for i, v in enumerate([
     "42", "  -2147483648", "+2147483647", "2147483648", "$7FFFFFFF", "-0x80000000", "x1f", "X", "",
     "\t+0", "1 ", "--1", "+-1", "0x", "99999999999999999999999",
 ])})
+
+types_ns = ns("tipos_v03.xsd")
+service_documents = [
+    f'<CancelarNfseEnvio xmlns="{cancel_request_ns}" xmlns:tipos="{types_ns}"><Pedido xmlns="">'
+    '<tipos:InfPedidoCancelamento Id="C1"><tipos:IdentificacaoNfse><tipos:Numero>42</tipos:Numero>'
+    "</tipos:IdentificacaoNfse><tipos:CodigoCancelamento>1</tipos:CodigoCancelamento>"
+    "</tipos:InfPedidoCancelamento></Pedido></CancelarNfseEnvio>",
+    f'<r:CancelarNfseResposta xmlns:r="{cancel_response_ns}" xmlns="{types_ns}"><r:Cancelamento>'
+    '<Confirmacao Id="K1"><InfConfirmacaoCancelamento><Sucesso>false</Sucesso>'
+    "</InfConfirmacaoCancelamento></Confirmacao></r:Cancelamento><ListaMensagemRetorno>"
+    "<MensagemRetorno><Codigo>E1</Codigo></MensagemRetorno></ListaMensagemRetorno>"
+    "</r:CancelarNfseResposta>",
+    f'<ConsultarNfseRpsEnvio xmlns="{query_request_ns}" xmlns:tipos="{types_ns}"><IdentificacaoRps>'
+    "<tipos:Numero>45</tipos:Numero><tipos:Serie>U</tipos:Serie><tipos:Tipo>1</tipos:Tipo>"
+    "</IdentificacaoRps></ConsultarNfseRpsEnvio>",
+    decl + f'<ConsultarNfseRpsResposta xmlns="{query_response_ns}" xmlns:t="{types_ns}">\n'
+    '  <CompNfse>\n    <t:Nfse><t:InfNfse Id="N1"><t:Numero>1</t:Numero></t:InfNfse></t:Nfse>\n'
+    "  </CompNfse>\n</ConsultarNfseRpsResposta>\n",
+]
+write("convert_fuzzer", {
+    **documents("specified", cancel_request + cancel_response + query_request + query_response),
+    **documents("service", service_documents),
+    **attacks("ConsultarNfseRpsResposta", query_response_ns),
+})
+
+
+def escaped(text):
+    return text.replace("&", "&amp;").replace("<", "&lt;").replace(">", "&gt;")
+
+
+soap11 = "http://schemas.xmlsoap.org/soap/envelope/"
+soap12 = "http://www.w3.org/2003/05/soap-envelope"
+
+
+def envelope(body, soap=soap11):
+    return (decl + f'<s:Envelope xmlns:s="{soap}" xmlns:ws="urn:ws"><s:Header/><s:Body>'
+            f"{body}</s:Body></s:Envelope>")
+
+
+header = escaped('<cabecalho versao="3"><versaoDados>3</versaoDados></cabecalho>')
+latin1_request = cancel_request[0].replace("UTF-8", "ISO-8859-1").replace(">9876<", ">S\u00e3o<")
+write("envelope_fuzzer", {
+    "request_escaped": envelope(f"<ws:CancelarNfse><nfseCabecMsg>{header}</nfseCabecMsg>"
+                                f"<nfseDadosMsg>{escaped(latin1_request)}</nfseDadosMsg></ws:CancelarNfse>"),
+    "response_cdata": envelope(f"<ws:R><return>\n<![CDATA[{cancel_response[0]}]]>\n</return></ws:R>"),
+    "response_output_xml": envelope(f"<ws:R><outputXML>{escaped(query_response[0])}</outputXML></ws:R>"),
+    "element_soap12": envelope(f"<ws:Q>{service_documents[2]}</ws:Q>", soap12),
+    "fault": envelope("<s:Fault><faultcode>s:Server</faultcode><faultstring>x</faultstring></s:Fault>"),
+    "part_not_xml": envelope(f"<ws:C><nfseCabecMsg>{header}</nfseCabecMsg><nfseDadosMsg>a &amp; b"
+                             "</nfseDadosMsg></ws:C>"),
+    "part_attack": envelope("<ws:C><nfseDadosMsg>" + escaped(
+        attacks("CancelarNfseEnvio", cancel_request_ns)["entity_bomb"].decode()) + "</nfseDadosMsg></ws:C>"),
+    "no_body": f'<s:Envelope xmlns:s="{soap11}"/>',
+    **attacks("Envelope", soap11),
+})

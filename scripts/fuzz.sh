@@ -9,7 +9,8 @@ seconds=${1:-60}
 shift || true
 harnesses=("$@")
 [ ${#harnesses[@]} -eq 0 ] && harnesses=(cancel_request_fuzzer cancel_response_fuzzer
-  query_request_fuzzer query_response_fuzzer namespace_patch_fuzzer grid_integer_fuzzer)
+  query_request_fuzzer query_response_fuzzer namespace_patch_fuzzer grid_integer_fuzzer
+  envelope_fuzzer convert_fuzzer)
 
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j "$(nproc)"
