@@ -39,6 +39,8 @@ const char* const kInformationText =
     "3. Clique em \"2.Salvar\" para gravar o documento como arquivo XML.\n"
     "Use \"Abrir\" para carregar um pedido salvo nos campos ou, na aba da resposta, para listar "
     "um arquivo de resposta recebido do serviço.\n"
+    "Marque \"Layout do serviço\" para ler e gravar os arquivos como o serviço os envia e "
+    "recebe.\n"
     "O último arquivo salvo ou aberto aparece acima; cada ação fica registrada no quadro abaixo.";
 
 const char* const kHowToBuyText =

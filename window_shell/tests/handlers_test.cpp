@@ -247,7 +247,7 @@ TEST_F(HandlersTest, TabsNotInFrontAreFilledWhenFirstShown) {
   form().SelectTab(kHowToBuyTab);
   EXPECT_EQ(panelLabels(), 9);
   EXPECT_EQ(form().findChildren<QLabel*>(QStringLiteral("HowToBuyText")).size(), 1);
-  EXPECT_EQ(form().Information().document()->blockCount(), 6);
+  EXPECT_EQ(form().Information().document()->blockCount(), 7);
 }
 
 // Under the service layout every log line of an action ends with the mark, the failed lines and
