@@ -93,6 +93,18 @@ TEST_F(ServiceLayoutTest, ARequestMadeUnderTheOtherChoiceIsSavedInTheChosenOne) 
   EXPECT_EQ(back, specified);
 }
 
+// A file of the specified Save has its five fields in the shared types namespace and their
+// parents in the request's: the service layout, in which Abrir reads it back.
+TEST_F(ServiceLayoutTest, AnAdjustedSaveOpensUnderTheServiceLayout) {
+  Click("Button10");
+  const QString adjusted = Save(QStringLiteral("adjusted.xml"));
+  ChooseServiceLayout(true);
+  Click("Button14");
+  OpenRequest(adjusted);
+  EXPECT_EQ(form().FieldValues(), kDefaultRows);
+  EXPECT_EQ(LogMessages().last(), UnderService(OpenSucceeded(kTitle)));
+}
+
 // Under the service choice a file of the specified layout fails before it replaces anything, and
 // the log says which layout the file is in; under the specified choice a service file fails as
 // the specified behaviour has it.
