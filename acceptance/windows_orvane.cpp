@@ -187,8 +187,8 @@ TEST_F(Orvane, UnderTheServiceLayoutSavesUnadjustedReopensAndListsCapturedRespon
   PressAnswering(*window_, "Button12", "OpenDialog1", request);
   EXPECT_EQ(Value(*window_, "ValueListEditor77", "Numero"), "4");
 
-  // The response without a cancellation record that stops the specified listing at line 74, as
-  // the service writes it.
+  // The response without a cancellation record that stops a listing under the specified layout at
+  // line 74, as the service writes it.
   const fs::path partial = dir_ / "sem cancelamento.xml";
   WriteFile(partial, QueryResponseXml("<CompNfse><Nfse>" + kQueryInvoice +
                                       "</Nfse></CompNfse><ListaMensagemRetorno>" +

@@ -19,8 +19,8 @@
 // it only for a ShownFailure. "Limpar Campos" is the shell's own OnClear.
 //
 // The window holds the user's choice of the service layout (ServiceLayout(), layout_choice.h);
-// the steps ask ServiceLayoutChosen() which layout to use. Off, every line is the one of the
-// specified behaviour; on, each log line of an action ends with messages::ServiceLayoutMark().
+// the steps ask ServiceLayoutChosen() which layout to use. Off, the log lines are the messages
+// as they stand; on, each log line of an action ends with messages::ServiceLayoutMark().
 //
 // The C++ names speak of roles; every control and dialog keeps its component name as its Qt
 // objectName, which users of the window (and its tests) find it by:

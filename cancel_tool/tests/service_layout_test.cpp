@@ -84,7 +84,7 @@ TEST_F(ServiceLayoutTest, ARequestMadeUnderTheOtherChoiceIsSavedInTheChosenOne) 
 
 // Under the service choice a file of the specified layout fails before it replaces anything, and
 // the log says which layout the file is in; under the specified choice a service file fails as
-// the specified behaviour has it, its reads finding nothing.
+// any file whose values are not found does, with the one failed line.
 TEST_F(ServiceLayoutTest, AFileOfTheOtherLayoutFails) {
   form().UpperGrid().SetValue(QStringLiteral("id"), QStringLiteral("ID-FILE"));
   Click("Button10");

@@ -77,7 +77,7 @@ TEST_F(ServiceLayoutTest, SaveWritesTheServiceLayoutUnadjustedAndOpenReadsItBack
 }
 
 // A request made under the specified choice is saved in the service layout when that is chosen,
-// and the other way round: then adjusted as the specified Save has it.
+// and the other way round: then adjusted as every Save under the specified choice is.
 TEST_F(ServiceLayoutTest, ARequestMadeUnderTheOtherChoiceIsSavedInTheChosenOne) {
   Click("Button10");
   const QByteArray specified = Read(Save(QStringLiteral("specified.xml")));
@@ -93,8 +93,8 @@ TEST_F(ServiceLayoutTest, ARequestMadeUnderTheOtherChoiceIsSavedInTheChosenOne) 
   EXPECT_EQ(back, specified);
 }
 
-// A file of the specified Save has its five fields in the shared types namespace and their
-// parents in the request's: the service layout, in which Abrir reads it back.
+// A file saved under the specified choice has its five fields in the shared types namespace and
+// their parents in the request's: the service layout, in which Abrir reads it back.
 TEST_F(ServiceLayoutTest, AnAdjustedSaveOpensUnderTheServiceLayout) {
   Click("Button10");
   const QString adjusted = Save(QStringLiteral("adjusted.xml"));
@@ -107,7 +107,7 @@ TEST_F(ServiceLayoutTest, AnAdjustedSaveOpensUnderTheServiceLayout) {
 
 // Under the service choice a file of the specified layout fails before it replaces anything, and
 // the log says which layout the file is in; under the specified choice a service file fails as
-// the specified behaviour has it.
+// any file whose values are not found does, with the one failed line.
 TEST_F(ServiceLayoutTest, AFileOfTheOtherLayoutFails) {
   const QString specifiedRequest =
       Write(QStringLiteral("plain.xml"),

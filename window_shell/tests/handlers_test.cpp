@@ -251,7 +251,7 @@ TEST_F(HandlersTest, TabsNotInFrontAreFilledWhenFirstShown) {
 }
 
 // Under the service layout every log line of an action ends with the mark, the failed lines and
-// a shown reason included; off again, the lines are the specified ones.
+// a shown reason included; off again, the lines are the messages alone.
 TEST_F(HandlersTest, EveryLineOfAnActionUnderTheServiceLayoutSaysSo) {
   ChooseServiceLayout(true);
   Click("Button10");
