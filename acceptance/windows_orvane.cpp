@@ -48,6 +48,13 @@ std::string WithoutCarriageReturns(const std::string& bytes) {
   return text;
 }
 
+// A response whose invoice has no cancellation record, with the one return message E9.
+std::string ResponseWithoutCancellation() {
+  return QueryResponseXml("<CompNfse><Nfse>" + kQueryInvoice +
+                          "</Nfse></CompNfse><ListaMensagemRetorno>" + ReturnMessage("E9", "") +
+                          "</ListaMensagemRetorno>");
+}
+
 using Orvane = WindowTest<query_tool::MakeOrvaneWindow>;
 
 TEST_F(Orvane, StartsOnTheResponseTabWithTheStartValues) {
@@ -190,9 +197,7 @@ TEST_F(Orvane, UnderTheServiceLayoutSavesUnadjustedReopensAndListsCapturedRespon
   // The response without a cancellation record that stops a listing under the specified layout at
   // line 74, as the service writes it.
   const fs::path partial = dir_ / "sem cancelamento.xml";
-  WriteFile(partial, QueryResponseXml("<CompNfse><Nfse>" + kQueryInvoice +
-                                      "</Nfse></CompNfse><ListaMensagemRetorno>" +
-                                      ReturnMessage("E9", "") + "</ListaMensagemRetorno>"));
+  WriteFile(partial, ResponseWithoutCancellation());
   const fs::path captured = dir_ / "capturada.xml";
   binding::ConvertLayout(*query_documents::OpenConsultarNfseRpsResposta(partial.u16string()),
                          binding::Layout::Service)
@@ -216,9 +221,7 @@ TEST_F(Orvane, ResponseOpenStopsAtAValueThatCannotBeRead) {
   PressAnswering(*window_, "Button3", "OpenDialog1", complete);
 
   const fs::path partial = dir_ / "sem cancelamento.xml";
-  WriteFile(partial, QueryResponseXml("<CompNfse><Nfse>" + kQueryInvoice +
-                                      "</Nfse></CompNfse><ListaMensagemRetorno>" +
-                                      ReturnMessage("E9", "") + "</ListaMensagemRetorno>"));
+  WriteFile(partial, ResponseWithoutCancellation());
   PressAnswering(*window_, "Button3", "OpenDialog1", partial);
   EXPECT_TRUE(LastLogLineIs(*window_, OpenFailed(kTitle)));
   EXPECT_EQ(CurrentTab(*window_), kInformacoes);

@@ -38,16 +38,6 @@ const QString kStartValues = QStringLiteral(
 class ServiceLayoutTest : public TarvelTest, public ::testing::Test {
  protected:
   QStringList Rows() const { return form().FieldValues(); }
-  QString Save(const QString& name) {
-    const QString path = Path(name);
-    ClickAnswering("Button11", "SaveDialog1", path);
-    return path;
-  }
-  void OpenRequest(const QString& path) { ClickAnswering("Button12", "OpenDialog1", path); }
-  void OpenResponse(const QString& path) {
-    form().SelectTab(kResponseTab);
-    ClickAnswering("Button3", "OpenDialog1", path);
-  }
 };
 
 TEST_F(ServiceLayoutTest, NewAndSaveWriteTheServiceLayoutAndOpenReadsItBack) {
@@ -149,8 +139,7 @@ TEST_F(ServiceLayoutTest, ACapturedResponseListsCompletely) {
     test.ChooseServiceLayout(true);
     const QString path =
         test.Write(QStringLiteral("response.xml"), QByteArray::fromStdString(c.xml));
-    test.form().SelectTab(kResponseTab);
-    test.ClickAnswering("Button3", "OpenDialog1", path);
+    test.OpenResponse(path);
     EXPECT_EQ(test.Lines(test.form().LowerListing()), c.lines) << c.name;
     EXPECT_EQ(test.LogMessages(),
               QStringList{UnderService(c.listed ? kOpenSucceeded : kOpenFailed)})

@@ -17,7 +17,6 @@ using namespace fixture;
 using query_documents::testing::ServiceRequest;
 using query_documents::testing::ServiceResponse;
 using query_documents::testing::Style;
-using window_shell::kResponseTab;
 
 // Read when used: the constants of another file are not set before this file's statics.
 QMap<QString, QString> Aliases() {
@@ -39,19 +38,7 @@ QStringList Texts(const std::vector<std::string>& texts) {
   return lines;
 }
 
-class ServiceLayoutTest : public OrvaneTest, public ::testing::Test {
- protected:
-  QString Save(const QString& name) {
-    const QString path = Path(name);
-    ClickAnswering("Button11", "SaveDialog1", path);
-    return path;
-  }
-  void OpenRequest(const QString& path) { ClickAnswering("Button12", "OpenDialog1", path); }
-  void OpenResponse(const QString& path) {
-    form().SelectTab(kResponseTab);
-    ClickAnswering("Button3", "OpenDialog1", path);
-  }
-};
+class ServiceLayoutTest : public OrvaneTest, public ::testing::Test {};
 
 // The service layout writes the five fields in the shared types namespace itself, so Save leaves
 // the file as written: no declaration added to a start tag, no line break changed. Abrir reads
@@ -180,7 +167,7 @@ TEST_F(ServiceLayoutTest, ACapturedResponseListsCompletely) {
     test.ChooseServiceLayout(true);
     const QString path =
         test.Write(QStringLiteral("response.xml"), QByteArray::fromStdString(c.xml));
-    test.ClickAnswering("Button3", "OpenDialog1", path);
+    test.OpenResponse(path);
     EXPECT_EQ(test.Lines(test.form().UpperListing()), c.invoice) << c.name;
     EXPECT_EQ(test.Lines(test.form().LowerListing()), c.messages) << c.name;
     EXPECT_EQ(test.LogMessages(),

@@ -120,6 +120,21 @@ void WindowDriver::Click(const char* button) {
 
 void WindowDriver::ChooseServiceLayout(bool on) { form_->ServiceLayout().setChecked(on); }
 
+QString WindowDriver::Save(const QString& name) {
+  const QString path = Path(name);
+  ClickAnswering("Button11", "SaveDialog1", path);
+  return path;
+}
+
+void WindowDriver::OpenRequest(const QString& path) {
+  ClickAnswering("Button12", "OpenDialog1", path);
+}
+
+void WindowDriver::OpenResponse(const QString& path) {
+  form_->SelectTab(kResponseTab);
+  ClickAnswering("Button3", "OpenDialog1", path);
+}
+
 QString WindowDriver::ClickAnswering(const char* button, const char* dialog, const QString& file) {
   const DialogAnswer answer(*form_, dialog, file);
   Click(button);

@@ -61,6 +61,12 @@ class WindowDriver {
   void Click(const char* button);
   // Checks or unchecks the window's choice of the service layout.
   void ChooseServiceLayout(bool on);
+  // Presses "2.Salvar" answering the file `name` of the test folder; returns its path.
+  QString Save(const QString& name);
+  // Presses "Abrir" on the request tab, answering `path`.
+  void OpenRequest(const QString& path);
+  // Brings the response tab to the front and presses its "Abrir", answering `path`.
+  void OpenResponse(const QString& path);
   // Clicks `button` and answers the file dialog `dialog` it shows: chooses `file`, or cancels
   // when it is empty. Returns the file name the dialog proposed.
   QString ClickAnswering(const char* button, const char* dialog, const QString& file);
