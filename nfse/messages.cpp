@@ -95,8 +95,13 @@ Message OpenDocument(std::shared_ptr<binding::TXMLDocument> document, std::strin
   }
   if (HoldsXInclude(bytes, *element))
     throw Failure("it holds an XInclude element, and what that would include is never read");
-  const Layout chosen =
-      layout ? *layout : binding::DetectLayout(*document).value_or(Layout::Specified);
+  const std::optional<Layout> detected = binding::DetectLayout(*document);
+  // As the windows refuse it under the service choice: every value would read as left out.
+  if (layout == Layout::Service && detected == Layout::Specified) {
+    throw Failure(
+        "its elements are in the specified layout: read it with --layout specified or auto");
+  }
+  const Layout chosen = layout ? *layout : detected.value_or(Layout::Specified);
   // Whitespace between elements is kept or dropped as the parse's layout says, so a document
   // read in another layout than it was parsed in is parsed again.
   if (chosen != document->NamespaceLayout()) document = binding::ParseDocument(bytes, chosen);

@@ -38,7 +38,8 @@ struct Message {
 // Opens the message that `bytes` hold: a document of its own, or the one a SOAP envelope
 // carries. `layout` none picks the layout the document's elements are in, and the specified
 // layout when nothing tells. Fails with binding::Error when the bytes are not XML, and with
-// Failure when they hold none of the four documents.
+// Failure when they hold none of the four documents, or when the service layout is asked for a
+// document whose elements are in the specified one (as the windows refuse it).
 Message OpenMessage(std::string_view bytes, std::optional<binding::Layout> layout);
 
 // The values the programs show of the message: a response as its program's listing shows it, a
