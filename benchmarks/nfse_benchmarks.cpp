@@ -16,7 +16,9 @@
 #include <sstream>
 #include <streambuf>
 #include <string>
+
 #include <vector>
+#include "benchmarks/libxml2_floor.h"
 
 #include "files/files.h"
 #include "listings/query.h"
@@ -122,13 +124,6 @@ BENCHMARK(OpenAndListBatchWithoutTheCommand)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 
-std::size_t VisitElements(const xmlNode* node) {
-  std::size_t count = 0;
-  for (; node; node = node->next)
-    if (node->type == XML_ELEMENT_NODE) count += 1 + VisitElements(node->children);
-  return count;
-}
-
 // The floor: read each file, parse it with the options its layout parses with, and visit every
 // element once.
 void ParseAndWalkBatchFloor(benchmark::State& state) {
@@ -141,7 +136,7 @@ void ParseAndWalkBatchFloor(benchmark::State& state) {
       const std::string bytes = files::ReadFileBytes(file);
       xmlDoc* doc =
           xmlReadMemory(bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr, options);
-      benchmark::DoNotOptimize(VisitElements(xmlDocGetRootElement(doc)));
+      benchmark::DoNotOptimize(benchmarks::VisitElements(xmlDocGetRootElement(doc)));
       xmlFreeDoc(doc);
     }
   }

@@ -12,6 +12,8 @@
 #include <iterator>
 #include <string>
 
+#include "benchmarks/libxml2_floor.h"
+
 #include "query_documents/query_documents.h"
 #include "query_documents/tests/complete_response.h"
 
@@ -55,13 +57,6 @@ void OpenAndListResponse(benchmark::State& state) {
 }
 BENCHMARK(OpenAndListResponse)->Arg(3)->Arg(100000)->Unit(benchmark::kMicrosecond);
 
-std::size_t VisitElements(const xmlNode* node) {
-  std::size_t count = 0;
-  for (; node; node = node->next)
-    if (node->type == XML_ELEMENT_NODE) count += 1 + VisitElements(node->children);
-  return count;
-}
-
 // The floor: read the file, parse it and visit every element once.
 void ParseAndWalkFloor(benchmark::State& state) {
   const fs::path path = ResponseFile(state.range(0));
@@ -71,7 +66,7 @@ void ParseAndWalkFloor(benchmark::State& state) {
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     xmlDoc* doc = xmlReadMemory(bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr,
                                 kParseOptions);
-    benchmark::DoNotOptimize(VisitElements(xmlDocGetRootElement(doc)));
+    benchmark::DoNotOptimize(benchmarks::VisitElements(xmlDocGetRootElement(doc)));
     xmlFreeDoc(doc);
   }
   SetBytes(state, path);
