@@ -104,7 +104,7 @@ int WriteFrom(const std::string& input, const std::string& output, const Streams
 int ConvertFile(const std::string& input, const std::string& output, Layout target,
                 const Streams& streams) {
   return WriteFrom(input, output, streams, [&](const std::string& bytes) {
-    return Convert(OpenMessage(bytes, std::nullopt), target)->XmlBytes();
+    return ConvertedBytes(OpenMessage(bytes, std::nullopt), target);
   });
 }
 

@@ -145,4 +145,14 @@ std::shared_ptr<binding::TXMLDocument> Convert(const Message& message, Layout ta
   return binding::ConvertLayout(*message.root, target);
 }
 
+std::string ConvertedBytes(const Message& message, Layout target) {
+  std::string bytes = Convert(message, target)->XmlBytes();
+  try {
+    if (OpenMessage(bytes, std::nullopt).document == message.document) return bytes;
+  } catch (const std::exception& e) {
+    throw Failure(std::string("the converted document would not read back: ") + e.what());
+  }
+  throw Failure("the converted document would not read back as the same document");
+}
+
 }  // namespace nfse

@@ -49,4 +49,10 @@ listings::Listing List(const Message& message);
 // A new document holding the message in the `target` layout: the same values in the same order.
 std::shared_ptr<binding::TXMLDocument> Convert(const Message& message, binding::Layout target);
 
+// The bytes `nfse convert` writes: the message converted to `target`, in the encoding its
+// declaration names. Fails with Failure when those bytes would not read back as the same
+// document (an encoding such as UTF-7 writes even the markup in its own way), so nothing
+// unreadable is written.
+std::string ConvertedBytes(const Message& message, binding::Layout target);
+
 }  // namespace nfse
