@@ -44,15 +44,6 @@ class Files : public ::testing::Test {
   std::ptrdiff_t Entries() const {
     return std::distance(fs::directory_iterator(folder_), fs::directory_iterator());
   }
-  // Makes `link` point to `target`; false where links cannot be made (kNoLinks).
-  static bool MakeLink(const fs::path& target, const fs::path& link) {
-    std::error_code ec;
-    fs::create_symlink(target, link, ec);
-    return !ec;
-  }
-  static constexpr const char* kNoLinks =
-      "links cannot be made here (MinGW's std::filesystem has none, and on Windows making one "
-      "takes a privilege users lack)";
   fs::path folder_;
 };
 
@@ -184,7 +175,7 @@ TEST_F(Files, ReadOnlyFileIsNotReplaced) {
 
 TEST_F(Files, LinksAreFollowedOnReadAndSave) {
   const fs::path real = Write("real.xml", "old");
-  if (!MakeLink(real, folder_ / "link.xml")) GTEST_SKIP() << kNoLinks;
+  if (!test::MakeLink(real, folder_ / "link.xml")) GTEST_SKIP() << test::kNoLinks;
   EXPECT_EQ(ReadFileBytes(folder_ / "link.xml"), "old");
   WriteFileAtomically(folder_ / "link.xml", "new");
   EXPECT_TRUE(fs::is_symlink(folder_ / "link.xml"));

@@ -6,7 +6,7 @@
 #include <vector>
 
 // What is not a regular disk file on this platform, for the tests of the checked read and the
-// safe save: hostile_paths_posix.cpp or hostile_paths_windows.cpp.
+// safe save and for the acceptance suite: hostile_paths_posix.cpp or hostile_paths_windows.cpp.
 namespace files::test {
 
 struct HostilePath {
@@ -19,5 +19,16 @@ struct HostilePath {
 // `folder` or with a unique name, and stay usable while `keep` holds what serves them.
 std::vector<HostilePath> PlatformHostilePaths(const std::filesystem::path& folder,
                                               std::vector<std::shared_ptr<void>>& keep);
+
+// Makes `link` point to `target`; false where links cannot be made, which a test skipping its
+// links says with kNoLinks.
+inline bool MakeLink(const std::filesystem::path& target, const std::filesystem::path& link) {
+  std::error_code ec;
+  std::filesystem::create_symlink(target, link, ec);
+  return !ec;
+}
+inline constexpr const char* kNoLinks =
+    "links cannot be made here (MinGW's std::filesystem has none, and on Windows making one "
+    "takes a privilege users lack)";
 
 }  // namespace files::test
