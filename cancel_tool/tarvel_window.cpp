@@ -1,5 +1,7 @@
 #include "cancel_tool/tarvel_window.h"
 
+#include <stdexcept>
+
 #include "cancel_documents/request.h"
 #include "cancel_documents/response.h"
 #include "cancel_tool/request_fields.h"
@@ -19,7 +21,15 @@ namespace response = cancel_documents::response;
 
 const QString kTitle = QStringLiteral("Cancelamento de NFS-e");
 
-std::string Local(const QString& text) { return text.toLocal8Bit().toStdString(); }
+// The cancellation bindings take 8-bit text: UTF-8, or on Windows the ANSI code page. Qt would
+// put "?" in place of a character the encoding lacks (and of a lone surrogate anywhere); such
+// text fails the action instead of being written or looked up changed.
+std::string Local(const QString& text) {
+  const QByteArray local = text.toLocal8Bit();
+  if (QString::fromLocal8Bit(local) != text)
+    throw std::runtime_error("the text holds a character the 8-bit encoding lacks");
+  return local.toStdString();
+}
 QString FromLocal(const std::string& text) { return QString::fromLocal8Bit(text); }
 
 ShellDescription TarvelDescription() {
