@@ -35,7 +35,8 @@ sudo=""
 
 # apt-get source needs a deb-src entry for each archive apt installs from. Where none exists,
 # one is added beside the deb entries, naming the same archives, suites and components.
-if ! apt-cache showsrc libxml2 2>/dev/null | grep -qx "Version: $version"; then
+sources=$(apt-cache showsrc libxml2 2>/dev/null || true)
+if ! grep -qx "Version: $version" <<<"$sources"; then
   echo "build-libxml2-windows: adding deb-src entries for apt-get source"
   shopt -s nullglob
   for list in /etc/apt/sources.list.d/*.sources; do
