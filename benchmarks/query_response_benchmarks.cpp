@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 #include <libxml/parser.h>
 #include <libxml/tree.h>
+#include <malloc.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -76,6 +77,42 @@ void ParseAndWalkFloor(benchmark::State& state) {
   SetBytes(state, path);
 }
 BENCHMARK(ParseAndWalkFloor)->Arg(3)->Arg(100000)->Unit(benchmark::kMicrosecond);
+
+// Bytes the heap holds, mapped blocks included.
+std::int64_t HeapBytes() {
+  const struct mallinfo2 info = mallinfo2();
+  return static_cast<std::int64_t>(info.uordblks + info.hblkhd);
+}
+
+// Memory: what a response opened and listed through the bindings holds, against libxml2's tree of
+// the same bytes; counters "tree", "listed" and their "ratio".
+void MemoryOfAListedResponse(benchmark::State& state) {
+  const fs::path path = ResponseFile(state.range(0));
+  const std::u16string widePath = path.u16string();
+  std::ifstream in(path, std::ios::binary);
+  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  xmlInitParser();
+  std::int64_t tree = 0;
+  std::int64_t listed = 0;
+  for (auto _ : state) {
+    std::int64_t base = HeapBytes();
+    xmlDoc* doc = xmlReadMemory(bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr,
+                                kParseOptions);
+    tree = HeapBytes() - base;
+    xmlFreeDoc(doc);
+    base = HeapBytes();
+    auto root = OpenConsultarNfseRpsResposta(widePath);
+    benchmark::DoNotOptimize(testing::InvoiceListing(*root));
+    const std::int32_t count = root->ListaMensagemRetorno()->Count();
+    for (std::int32_t i = 0; i < count; ++i)
+      benchmark::DoNotOptimize(root->ListaMensagemRetorno()->ItemAt(i)->Correcao());
+    listed = HeapBytes() - base;
+  }
+  state.counters["tree"] = static_cast<double>(tree);
+  state.counters["listed"] = static_cast<double>(listed);
+  state.counters["ratio"] = static_cast<double>(listed) / static_cast<double>(tree);
+}
+BENCHMARK(MemoryOfAListedResponse)->Arg(100000)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

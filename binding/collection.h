@@ -10,12 +10,21 @@
 
 namespace binding {
 
-// A node object for an element whose repeated children are its items. An item is a child
-// element whose node object is of the item type and whose local name, or failing that its
-// qualified name, is one of the ";"-separated names of ItemElementName; its namespace plays no
-// part. New items are created in the item namespace, by default the element's own.
+// A node object for an element whose repeated children are its items. Under the specified layout
+// an item is a child element whose local name, or failing that its qualified name, is one of the
+// ";"-separated names of ItemElementName, and whose registration gives it the item type; its
+// namespace plays no part. Under the service layout an item is a child of that local name in the
+// namespace its declaration gives, whatever its prefix. New items are created in the item
+// namespace, by default the element's own (under the service layout: their declared one).
+//
+// A collection is either the view of its element (a collection type bound as a child, whose
+// declared Repeated property names its items) or hosted by the view of another type, viewing the
+// same element (an Items property of that type, or CreateItemCollection).
 class TXMLNodeCollection : public TXMLNode {
  public:
+  using ItemType = void;
+  static constexpr const NodeType* kItemType = nullptr;
+
   explicit TXMLNodeCollection(const NodeInit& init);
 
   std::int32_t Count();
@@ -25,27 +34,25 @@ class TXMLNodeCollection : public TXMLNode {
   // Removes that item and returns its former index, or -1 when it is not an item of this one.
   std::int32_t Remove(const std::shared_ptr<TXMLNode>& node);
 
-  const std::string& ItemElementName() const { return itemElementName_; }
+  const std::string& ItemElementName();
+  // Sets the item names; a typed collection registers its item type for them with the element.
   void SetItemElementName(std::string_view names);
-  const std::string& ItemNamespace() const { return itemNamespace_; }
-  void SetItemNamespace(std::string_view ns) { itemNamespace_ = ns; }
+  const std::string& ItemNamespace();
+  void SetItemNamespace(std::string_view ns);
 
  protected:
-  using ItemTest = bool (*)(const TXMLNode&);
-  void SetItemType(ItemTest isItem);
-  // Called for each item name as it is set, so typed collections can register their item type.
-  virtual void RegisterItemName(std::string_view /*name*/) {}
-
   TXMLNode* NodeAt(std::int32_t index);
-  // New item elements, appended, or inserted before the child at `position` of the element.
+  // New item elements, appended (under the service layout, where the host's sequence puts them),
+  // or inserted before the child at `position` of the element.
   TXMLNode* AppendItem();
   TXMLNode* InsertItemAt(std::int32_t position);
 
-  // Items that hold one text each.
+  // Items that hold one text each: read as a value (an empty item has none) or as text.
   template <class T>
   T ItemValue(std::int32_t index) {
-    return Conversion<T>::Read(NodeAt(index)->NodeValue());
+    return Conversion<T>::Read(ItemDomValue(index));
   }
+  std::string_view ItemText(std::int32_t index);
   template <class T>
   std::shared_ptr<TXMLNode> AddTextItem(const T& text) {
     return WithText(AppendItem(), Conversion<T>::Write(text));
@@ -56,41 +63,46 @@ class TXMLNodeCollection : public TXMLNode {
   }
 
  private:
-  const std::vector<TXMLNode*>& ItemList();
-  bool IsItem(const TXMLNode& node) const;
+  friend class TXMLNode;
+
+  // Item names and the type of items, set by the creator or declared by the collection's type.
+  void SetItems(std::string_view names, Ns ns, const NodeType* itemType);
+  void ResolveItems();
+  const std::vector<_xmlNode*>& ItemList();
+  bool IsItem(_xmlNode* child);
+  TXMLNode* ItemObject(_xmlNode* item);
   TXMLNode* NewItem(_xmlNode* before);
-  void Unlink(TXMLNode* item);
+  void Unlink(std::size_t index);
+  DomValue ItemDomValue(std::int32_t index);
   std::shared_ptr<TXMLNode> WithText(TXMLNode* item, std::string_view utf8);
 
+  bool itemsSet_ = false;
   std::string itemElementName_;
-  std::vector<std::string> itemNames_;
+  std::vector<Property> itemNames_;     // views into itemElementName_
+  const NodeType* itemType_ = nullptr;  // null: any element of an item name
+  bool itemNamespaceSet_ = false;
   std::string itemNamespace_;
-  ItemTest isItem_;
-  std::vector<TXMLNode*> items_;
-  std::uint64_t itemsGeneration_ = ~std::uint64_t{0};
+
+  std::vector<_xmlNode*> items_;  // in document order, while the element's children stay as seen
+  const _xmlNode* watched_ = nullptr;
+  const std::uint32_t* generation_ = nullptr;
+  std::uint32_t seen_ = 0;
 };
 
-// A collection whose items are bound to `Item`. Made as a child of its own (the item name given
-// here) or as a hosted collection (the item name given by its creator).
+// A collection whose items are bound to `Item`.
 template <class Item>
 class TXMLItemCollection : public TXMLNodeCollection {
  public:
   using ItemType = Item;
+  static constexpr const NodeType* kItemType = &kNodeType<Item>;
 
-  explicit TXMLItemCollection(const NodeInit& init, std::string_view itemElementName = {})
-      : TXMLNodeCollection(init) {
-    SetItemType([](const TXMLNode& node) { return dynamic_cast<const Item*>(&node) != nullptr; });
-    if (!itemElementName.empty()) SetItemElementName(itemElementName);
-  }
+  using TXMLNodeCollection::TXMLNodeCollection;
 
   std::shared_ptr<Item> ItemAt(std::int32_t index) { return Bound<Item>(NodeAt(index)); }
   std::shared_ptr<Item> AddItem() { return Bound<Item>(AppendItem()); }
   std::shared_ptr<Item> InsertItem(std::int32_t position) {
     return Bound<Item>(InsertItemAt(position));
   }
-
- protected:
-  void RegisterItemName(std::string_view name) override { Register<Item>(name); }
 };
 
 // A collection of plain child elements holding text: 8-bit (std::string) or wide (std::u16string).

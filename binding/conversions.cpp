@@ -8,7 +8,7 @@ namespace binding {
 
 namespace {
 
-constexpr std::string_view kNoValue = "Null";
+constexpr std::string_view kNoValue = kNoValueTypeName;
 constexpr std::string_view kText = "OleStr";
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
@@ -44,7 +44,7 @@ std::int64_t ParseInteger(const DomValue& value, std::int64_t min, std::int64_t 
 }
 
 bool ParseBoolean(const DomValue& value) {
-  if (!value) throw ConversionError(kNoValue, "Boolean");
+  if (!value) throw ConversionError(kNoValue, Conversion<bool>::kTypeName);
   const std::string_view text = Trimmed(*value);
   if (EqualsIgnoringAsciiCase(text, "true")) return true;
   if (EqualsIgnoringAsciiCase(text, "false")) return false;
@@ -54,7 +54,7 @@ bool ParseBoolean(const DomValue& value) {
 }
 
 std::string Conversion<std::string>::Read(const DomValue& v) {
-  if (!v) throw ConversionError(kNoValue, "String");
+  if (!v) throw ConversionError(kNoValue, kTypeName);
   return FromDom(*v);
 }
 

@@ -25,6 +25,14 @@ class ConversionError : public Error {
   ConversionError(std::string_view fromType, std::string_view toType);
 };
 
+// A value read from an element the document leaves out, where reading creates nothing (the
+// service layout). Its text is the conversion error's; a caller that lists a document can tell
+// a missing value from one that is there and does not convert.
+class MissingValueError : public ConversionError {
+ public:
+  using ConversionError::ConversionError;
+};
+
 // An index outside a collection's items.
 class IndexError : public Error {
  public:

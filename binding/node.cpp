@@ -1,294 +1,366 @@
 #include "binding/node.h"
 
-#include <algorithm>
-
 #include "binding/collection.h"
 #include "binding/document.h"
+#include "binding/node_state.h"
 #include "binding/xml.h"
 
 namespace binding {
 
-namespace xml {
-
-bool NameMatches(const xmlNode* n, std::string_view tag) {
-  const std::string_view local = View(n->name);
-  const std::string_view prefix = PrefixOf(n);
-  const bool qualified = prefix.empty() ? tag == local
-                                        : tag.size() == prefix.size() + 1 + local.size() &&
-                                              tag.substr(0, prefix.size()) == prefix &&
-                                              tag[prefix.size()] == ':' &&
-                                              tag.substr(prefix.size() + 1) == local;
-  return qualified || tag == local;
-}
-
-bool ElementMatches(const xmlNode* n, std::string_view tag, std::string_view ns) {
-  return n->type == XML_ELEMENT_NODE &&
-         (ns.empty() || EqualsIgnoringAsciiCase(ns, NamespaceOf(n))) && NameMatches(n, tag);
-}
-
-xmlNode* NewElementInNamespace(xmlNode* parent, std::string_view tag, std::string_view ns) {
-  const std::size_t colon = tag.find(':');
-  const std::string prefix =
-      colon == std::string_view::npos ? "" : std::string(tag.substr(0, colon));
-  const std::string local(colon == std::string_view::npos ? tag : tag.substr(colon + 1));
-  const std::string uri(ns);
-  xmlDoc* doc = parent->doc;
-  if (uri.empty()) return xmlNewDocNode(doc, nullptr, Chars(std::string(tag)), nullptr);
-  const bool underElement = parent->type == XML_ELEMENT_NODE;
-  // A prefixed name keeps its prefix, so that it is written, and found again, under that name;
-  // a declaration in scope serves only when it binds that prefix to this namespace.
-  xmlNs* inScope = !underElement    ? nullptr
-                   : prefix.empty() ? xmlSearchNsByHref(doc, parent, Chars(uri))
-                                    : xmlSearchNs(doc, parent, Chars(prefix));
-  if (inScope && !prefix.empty() && View(inScope->href) != uri) inScope = nullptr;
-  if (inScope) return xmlNewDocNode(doc, inScope, Chars(local), nullptr);
-  xmlNode* element = xmlNewDocNode(doc, nullptr, Chars(local), nullptr);
-  xmlNs* declared = xmlNewNs(element, Chars(uri), prefix.empty() ? nullptr : Chars(prefix));
-  xmlSetNs(element, declared);
-  return element;
-}
-
-}  // namespace xml
-
 namespace {
 
 constexpr const char* kNotSingleText = "Element does not contain a single text node";
-
-bool IsTextLike(const xmlNode* n) {
-  return n->type == XML_TEXT_NODE || n->type == XML_CDATA_SECTION_NODE;
-}
+const NodeType* const kPlain = &kNodeType<TXMLNode>;
 
 }  // namespace
 
-TXMLNode::TXMLNode(const NodeInit& init)
-    : document_(init.document_),
-      node_(init.node_),
-      parent_(init.parent_),
-      children_(init.sharesWith_ ? init.sharesWith_->children_ : std::make_shared<ChildState>()) {}
+TXMLNode::TXMLNode(const NodeInit& init) : document_(init.document_), node_(init.node_) {}
 
 TXMLNode::~TXMLNode() = default;
+
+TXMLNode::Extras& TXMLNode::MoreState() {
+  if (!extras_) extras_ = std::make_unique<Extras>();
+  return *extras_;
+}
 
 std::shared_ptr<TXMLDocument> TXMLNode::Keeper() const { return document_->shared_from_this(); }
 
 std::shared_ptr<TXMLDocument> TXMLNode::OwnerDocument() const { return Keeper(); }
 
-bool TXMLNode::IsElement() const { return node_->type == XML_ELEMENT_NODE; }
+Layout TXMLNode::NodeLayout() const { return document_->NamespaceLayout(); }
 
-std::string TXMLNode::NodeName() const {
-  const std::string_view prefix = xml::PrefixOf(node_);
-  if (node_->type != XML_ELEMENT_NODE && node_->type != XML_ATTRIBUTE_NODE)
-    return xml::String(node_->name);
-  return prefix.empty() ? xml::String(node_->name)
-                        : std::string(prefix) + ":" + xml::String(node_->name);
+xmlNode* TXMLNode::Dom() {
+  if (node_ || !extras_) return node_;
+  if (extras_->host) {
+    node_ = extras_->host->Dom();
+  } else if (extras_->pendingParent) {
+    // Another view of the same child may have created its element since.
+    node_ = extras_->pendingParent->FindChild(extras_->pendingAs);
+    if (node_ && !node_->_private) node_->_private = this;
+  }
+  return node_;
 }
 
-std::string TXMLNode::LocalName() const { return xml::String(node_->name); }
-std::string TXMLNode::Prefix() const { return std::string(xml::PrefixOf(node_)); }
-std::string TXMLNode::NamespaceURI() const { return std::string(xml::NamespaceOf(node_)); }
+xmlNode* TXMLNode::Materialize() {
+  if (xmlNode* dom = Dom()) return dom;
+  if (!extras_ || (!extras_->host && !extras_->pendingParent))
+    throw Error("The node views no element");
+  if (extras_->host) return node_ = extras_->host->Materialize();
+  node_ = extras_->pendingParent->CreateChild(extras_->pendingAs);
+  node_->_private = this;
+  return node_;
+}
 
-std::shared_ptr<TXMLNode> TXMLNode::ParentNode() const { return Share(parent_); }
+TXMLNode* TXMLNode::Current() {
+  if (!node_ || !node_->_private) return this;
+  return static_cast<TXMLNode*>(node_->_private);
+}
+
+bool TXMLNode::Exists() { return Dom() != nullptr; }
+
+bool TXMLNode::IsElement() const {
+  return node_ ? node_->type == XML_ELEMENT_NODE : extras_ && extras_->pendingParent;
+}
+
+std::string TXMLNode::NodeName() const {
+  if (!node_) return extras_ ? extras_->pendingTag : std::string();
+  const std::string_view prefix = xml::PrefixOf(node_);
+  if (!xml::HasNamespaceField(node_) || prefix.empty()) return xml::String(node_->name);
+  return std::string(prefix) + ":" + xml::String(node_->name);
+}
+
+std::string TXMLNode::LocalName() const {
+  if (!node_) return extras_ ? std::string(extras_->pendingAs.local) : std::string();
+  return xml::String(node_->name);
+}
+
+std::string TXMLNode::Prefix() const {
+  if (!node_) {
+    const std::string_view tag = extras_ ? extras_->pendingAs.tag : std::string_view();
+    const std::size_t colon = tag.find(':');
+    return colon == std::string_view::npos ? std::string() : std::string(tag.substr(0, colon));
+  }
+  return std::string(xml::PrefixOf(node_));
+}
+
+std::string TXMLNode::NamespaceURI() const {
+  if (node_) return std::string(xml::NamespaceOf(node_));
+  if (!extras_ || !extras_->pendingParent) return {};
+  const TXMLNode* parent = extras_->pendingParent;
+  return std::string(document_->NamespaceFor(extras_->pendingAs.ns, parent->node_));
+}
+
+std::shared_ptr<TXMLNode> TXMLNode::ParentNode() const {
+  if (!node_) return extras_ && extras_->pendingParent ? Share(extras_->pendingParent) : nullptr;
+  if (node_->type == XML_ATTRIBUTE_NODE || node_->type == XML_DOCUMENT_NODE || !node_->parent)
+    return nullptr;
+  return Share(static_cast<TXMLNode*>(node_->parent->_private));
+}
 
 std::vector<std::shared_ptr<TXMLNode>> TXMLNode::ChildNodes() {
   std::vector<std::shared_ptr<TXMLNode>> out;
-  for (TXMLNode* child : Children()) out.push_back(Share(child));
+  if (xmlNode* dom = Dom())
+    for (xmlNode* c = dom->children; c; c = c->next)
+      out.push_back(Share(Wrap(c, RegisteredType(c))));
   return out;
 }
 
 std::vector<std::shared_ptr<TXMLNode>> TXMLNode::AttributeNodes() {
-  if (!attributesBuilt_) {
-    attributes_.clear();
-    if (node_->type == XML_ELEMENT_NODE) {
-      for (xmlAttr* a = node_->properties; a; a = a->next) {
+  Extras& extras = MoreState();
+  if (!extras.attributesBuilt) {
+    extras.attributes.clear();
+    xmlNode* dom = Dom();
+    if (dom && dom->type == XML_ELEMENT_NODE) {
+      for (xmlAttr* a = dom->properties; a; a = a->next) {
         if (!a->_private)
-          a->_private = document_->Own(
-              std::make_unique<TXMLNode>(NodeInit(document_, xml::AsNode(a), nullptr, nullptr)));
-        attributes_.push_back(static_cast<TXMLNode*>(a->_private));
+          a->_private =
+              document_->Own(std::make_unique<TXMLNode>(NodeInit(document_, xml::AsNode(a))));
+        extras.attributes.push_back(static_cast<TXMLNode*>(a->_private));
       }
     }
-    attributesBuilt_ = true;
+    extras.attributesBuilt = true;
   }
   std::vector<std::shared_ptr<TXMLNode>> out;
-  for (TXMLNode* a : attributes_) out.push_back(Share(a));
+  for (TXMLNode* a : extras.attributes) out.push_back(Share(a));
   return out;
 }
 
-TXMLNode* TXMLNode::Current() {
-  auto* current = static_cast<TXMLNode*>(node_->_private);
-  return current && node_->type != XML_DOCUMENT_NODE ? current : this;
+// The child's wrapping: the first registration that names it, those made through
+// RegisterChildType first, then those its parent's type declares.
+const NodeType* TXMLNode::RegisteredType(xmlNode* child) {
+  if (child->type != XML_ELEMENT_NODE) return kPlain;
+  TXMLNode* current = Current();
+  if (current->extras_)
+    for (const Registration& r : current->extras_->registrations)
+      if (xml::ElementMatches(child, r.tag, r.ns)) return r.type ? r.type : kPlain;
+  for (const Property& q : current->type_->children())
+    if (q.type && document_->Declares(child, q)) return q.type;
+  return kPlain;
 }
 
-std::vector<TXMLNode*>& TXMLNode::Children() {
-  ChildState& state = State();
-  if (!state.built) {
-    state.list.clear();
-    for (xmlNode* c = node_->children; c; c = c->next) state.list.push_back(Wrap(c));
-    state.built = true;
-    ++state.generation;
-  }
-  return state.list;
-}
-
-// The object of a DOM child, as the registrations type it: the one it already has when that is
-// of the right type, else a new one that takes over the old one's children.
-TXMLNode* TXMLNode::Wrap(xmlNode* dom) {
-  NodeFactory type = nullptr;
-  for (const Registration& r : State().registrations) {
-    if (xml::ElementMatches(dom, r.tag, r.ns)) {
-      type = r.type;
-      break;
-    }
-  }
+// The object of a DOM child, as `type`: the one it has when that is of the type, else a new one,
+// which from then on is the one its element hands out.
+TXMLNode* TXMLNode::Wrap(xmlNode* dom, const NodeType* type) {
   auto* existing = static_cast<TXMLNode*>(dom->_private);
   if (existing && existing->type_ == type) return existing;
-  const NodeInit init(document_, dom, Current(), existing);
-  TXMLNode* node = document_->Own(type ? type(init) : std::make_unique<TXMLNode>(init));
+  TXMLNode* node = document_->Own(type->make(NodeInit(document_, dom)));
   node->type_ = type;
+  if (existing && existing->extras_ && !existing->extras_->registrations.empty())
+    node->MoreState().registrations = existing->extras_->registrations;
   dom->_private = node;
   return node;
 }
 
-TXMLNode* TXMLNode::InsertChild(xmlNode* dom, std::size_t position) {
-  std::vector<TXMLNode*>& list = Children();
-  TXMLNode* child = Wrap(dom);
-  list.insert(list.begin() + static_cast<std::ptrdiff_t>(position), child);
-  ++State().generation;
-  return child;
+Property TXMLNode::Declared(std::string_view tag, Property& scratch) const {
+  const TXMLNode* current =
+      node_ && node_->_private ? static_cast<TXMLNode*>(node_->_private) : this;
+  for (const Property& q : current->type_->children())
+    if (q.tag == tag) return q;
+  scratch = Property(tag, Ns::Inherit, Kind::Value, nullptr);
+  return scratch;
 }
 
-void TXMLNode::DropChildren() {
-  ChildState& state = State();
-  state.list.clear();
-  state.built = false;
-  ++state.generation;
-}
-
-TXMLNode* TXMLNode::FindChild(std::string_view tag) {
-  const std::string_view ns = xml::NamespaceOf(node_);
-  for (TXMLNode* child : Children())
-    if (xml::ElementMatches(child->node_, tag, ns)) return child;
+xmlNode* TXMLNode::FindChild(const Property& p) {
+  xmlNode* parent = Dom();
+  if (!parent) return nullptr;
+  for (xmlNode* c = parent->children; c; c = c->next)
+    if (document_->Declares(c, p)) return c;
   return nullptr;
 }
 
-TXMLNode* TXMLNode::ChildNode(std::string_view tag) {
-  if (TXMLNode* found = FindChild(tag)) return found;
+// The first child that the parent's sequence puts after `p`, before which a new `p` goes.
+xmlNode* TXMLNode::NextInSequence(const Property& p) {
+  xmlNode* parent = Dom();
+  const std::span<const Property> sequence = Current()->type_->children();
+  const auto indexOf = [&](const xmlNode* c) {
+    for (std::size_t i = 0; i < sequence.size(); ++i)
+      if (document_->Declares(c, sequence[i])) return i;
+    return sequence.size();
+  };
+  std::size_t index = sequence.size();
+  for (std::size_t i = 0; i < sequence.size() && index == sequence.size(); ++i)
+    if (sequence[i].local == p.local && sequence[i].ns == p.ns) index = i;
+  if (index == sequence.size()) return nullptr;
+  for (xmlNode* c = parent->children; c; c = c->next) {
+    if (c->type != XML_ELEMENT_NODE) continue;
+    const std::size_t at = indexOf(c);
+    if (at != sequence.size() && at > index) return c;
+  }
+  return nullptr;
+}
+
+xmlNode* TXMLNode::CreateChild(const Property& p) {
+  xmlNode* parent = Materialize();
   // The document node creates only its missing document element.
-  if (node_->type == XML_DOCUMENT_NODE && xmlDocGetRootElement(node_->doc))
-    throw NotFoundError(tag);
-  xmlNode* element;
-  const std::size_t colon = tag.find(':');
-  if (colon != std::string_view::npos) {
-    // A prefixed name lands in the namespace its prefix is declared for. With no declaration in
-    // scope it declares its prefix for the parent's namespace, so the file stays well-formed and
-    // the next lookup finds the element again.
-    const std::string prefix(tag.substr(0, colon));
-    const std::string local(tag.substr(colon + 1));
-    const bool isElement = node_->type == XML_ELEMENT_NODE;
-    xmlNs* ns = isElement ? xmlSearchNs(node_->doc, node_, xml::Chars(prefix)) : nullptr;
-    if (ns || !isElement || !node_->ns) {
-      element = ns ? xmlNewDocNode(node_->doc, ns, xml::Chars(local), nullptr)
-                   : xmlNewDocNode(node_->doc, nullptr, xml::Chars(std::string(tag)), nullptr);
-    } else {
-      element = xmlNewDocNode(node_->doc, nullptr, xml::Chars(local), nullptr);
-      xmlSetNs(element, xmlNewNs(element, node_->ns->href, xml::Chars(prefix)));
+  if (parent->type == XML_DOCUMENT_NODE && xmlDocGetRootElement(parent->doc))
+    throw NotFoundError(p.tag);
+  xmlNode* element = document_->NewChildElement(parent, p);
+  xmlNode* next = NodeLayout() == Layout::Service ? NextInSequence(p) : nullptr;
+  if (next)
+    xml::InsertBefore(next, element);
+  else
+    xml::Append(parent, element);
+  document_->ChildrenChanged(parent);
+  return element;
+}
+
+xmlNode* TXMLNode::FindOrCreate(const Property& p) {
+  if (xmlNode* found = FindChild(p)) return found;
+  return CreateChild(p);
+}
+
+TXMLNode* TXMLNode::PendingChild(const Property& p) {
+  Extras& extras = MoreState();
+  for (TXMLNode* child : extras.pending) {
+    const Property& q = child->extras_->pendingAs;
+    if (q.tag == p.tag && q.ns == p.ns) return child;
+  }
+  const NodeType* type = p.type ? p.type : kPlain;
+  TXMLNode* child = document_->Own(type->make(NodeInit(document_, nullptr)));
+  child->type_ = type;
+  Extras& more = child->MoreState();
+  more.pendingParent = this;
+  more.pendingTag = p.tag;
+  more.pendingAs = Property(more.pendingTag, p.ns, p.kind, p.type);
+  extras.pending.push_back(child);
+  return child;
+}
+
+TXMLNode* TXMLNode::ChildNode(const Property& p) {
+  const auto typeOf = [&](xmlNode* dom) {
+    const bool declaredOnly =
+        p.kind == Kind::Child && (!Current()->extras_ || Current()->extras_->registrations.empty());
+    return declaredOnly ? p.type : RegisteredType(dom);
+  };
+  if (xmlNode* found = FindChild(p)) return Wrap(found, typeOf(found));
+  if (NodeLayout() == Layout::Service && !(node_ && node_->type == XML_DOCUMENT_NODE))
+    return PendingChild(p);
+  xmlNode* created = CreateChild(p);
+  return Wrap(created, typeOf(created));
+}
+
+// The text of an element with no child but one text or CDATA node. An empty element reads as
+// empty text; under the specified layout it first gets an empty text child, as reading it there
+// always has.
+std::string_view TXMLNode::TextOf(xmlNode* element) {
+  xmlNode* only = element->children;
+  if (!only) {
+    if (NodeLayout() == Layout::Specified) {
+      xml::AppendText(element, "");
+      document_->ChildrenChanged(element);
     }
-  } else {
-    // Same prefix and namespace as the parent, no declaration of its own.
-    element = xmlNewDocNode(node_->doc, node_->type == XML_ELEMENT_NODE ? node_->ns : nullptr,
-                            xml::Chars(std::string(tag)), nullptr);
+    return {};
   }
-  xmlAddChild(node_, element);
-  return InsertChild(element, Children().size());
+  if (only->next || !xml::IsTextLike(only)) throw Error(kNotSingleText);
+  return xml::View(only->content);
 }
 
-std::shared_ptr<TXMLNode> TXMLNode::ChildElement(std::string_view tag) {
-  return Share(ChildNode(tag));
-}
-
-xmlNode* TXMLNode::SingleTextNode() {
-  if (!node_->children) {
-    xmlNode* empty = xmlNewDocText(node_->doc, reinterpret_cast<const xmlChar*>(""));
-    xmlAddChild(node_, empty);
-    if (State().built) InsertChild(empty, State().list.size());
+void TXMLNode::SetText(xmlNode* element, std::string_view utf8) {
+  xmlNode* only = element->children;
+  if (!only) {
+    xml::AppendText(element, utf8);
+    document_->ChildrenChanged(element);
+    return;
   }
-  xmlNode* only = node_->children;
-  if (only->next || !IsTextLike(only)) throw Error(kNotSingleText);
-  return only;
+  if (only->next || !xml::IsTextLike(only)) throw Error(kNotSingleText);
+  xml::SetContent(only, utf8);
 }
 
-std::string TXMLNode::NodeText() { return xml::String(SingleTextNode()->content); }
+std::string_view TXMLNode::ReadText(const Property& p) {
+  xmlNode* child = FindChild(p);
+  if (!child) {
+    if (NodeLayout() == Layout::Service) return {};
+    child = CreateChild(p);
+  }
+  return TextOf(child);
+}
+
+DomValue TXMLNode::ReadValue(const Property& p, std::string_view typeName) {
+  xmlNode* child = FindChild(p);
+  if (!child) {
+    if (NodeLayout() == Layout::Service) throw MissingValueError(kNoValueTypeName, typeName);
+    child = CreateChild(p);
+  }
+  const std::string_view text = TextOf(child);
+  return text.empty() ? DomValue() : DomValue(text);
+}
+
+// Text XML cannot hold fails the write. Under the specified layout the element is reached
+// first, as it always has been, so it stays behind; under the service layout nothing changes.
+void TXMLNode::WriteText(const Property& p, std::string_view utf8) {
+  if (NodeLayout() == Layout::Service) CheckXmlText(utf8);
+  xmlNode* element = FindOrCreate(p);
+  CheckXmlText(utf8);
+  SetText(element, utf8);
+}
+
+std::string TXMLNode::ReadAttribute(std::string_view name) {
+  if (xmlNode* dom = Dom(); dom && dom->type == XML_ELEMENT_NODE)
+    for (xmlAttr* a = dom->properties; a; a = a->next)
+      if (xml::NameMatches(xml::AsNode(a), name)) return xml::AttributeText(a);
+  if (NodeLayout() == Layout::Specified) SetAttributeValue(name, "");
+  return {};
+}
+
+std::string TXMLNode::NodeText() {
+  xmlNode* dom = Dom();
+  return dom ? std::string(TextOf(dom)) : std::string();
+}
 
 void TXMLNode::SetNodeText(std::string_view utf8) {
   CheckXmlText(utf8);
-  xmlNodeSetContent(SingleTextNode(), xml::Chars(std::string(utf8)));
+  SetText(Materialize(), utf8);
 }
 
-DomValue TXMLNode::NodeValue() {
+std::optional<std::string> TXMLNode::NodeValue() {
   std::string text = NodeText();
   if (text.empty()) return std::nullopt;
   return text;
 }
 
-std::string TXMLNode::ElementText(std::string_view tag) { return ChildNode(tag)->NodeText(); }
+std::shared_ptr<TXMLNode> TXMLNode::ChildElement(std::string_view tag) {
+  Property scratch;
+  return Share(ChildNode(Declared(tag, scratch)));
+}
 
-DomValue TXMLNode::ElementValue(std::string_view tag) { return ChildNode(tag)->NodeValue(); }
+std::string TXMLNode::ElementText(std::string_view tag) {
+  Property scratch;
+  return std::string(ReadText(Declared(tag, scratch)));
+}
+
+std::optional<std::string> TXMLNode::ElementValue(std::string_view tag) {
+  Property scratch;
+  const Property p = Declared(tag, scratch);
+  if (NodeLayout() == Layout::Service && !FindChild(p)) return std::nullopt;
+  const DomValue value = ReadValue(p, "Variant");
+  return value ? std::optional<std::string>(*value) : std::nullopt;
+}
 
 void TXMLNode::SetElementValue(std::string_view tag, std::string_view utf8) {
-  ChildNode(tag)->SetNodeText(utf8);
+  Property scratch;
+  WriteText(Declared(tag, scratch), utf8);
 }
 
-std::string TXMLNode::AttributeValue(std::string_view name) {
-  if (node_->type == XML_ELEMENT_NODE) {
-    for (xmlAttr* a = node_->properties; a; a = a->next) {
-      if (!xml::NameMatches(xml::AsNode(a), name)) continue;
-      // Entity references stay as written; they are never expanded.
-      std::string value;
-      for (xmlNode* part = a->children; part; part = part->next) {
-        if (part->type == XML_ENTITY_REF_NODE)
-          value += "&" + xml::String(part->name) + ";";
-        else
-          value += xml::View(part->content);
-      }
-      return value;
-    }
-  }
-  SetAttributeValue(name, "");
-  return {};
-}
+std::string TXMLNode::AttributeValue(std::string_view name) { return ReadAttribute(name); }
 
 void TXMLNode::SetAttributeValue(std::string_view name, std::string_view utf8) {
-  if (node_->type != XML_ELEMENT_NODE) throw Error("Attributes belong to elements only");
+  xmlNode* dom = Materialize();
+  if (dom->type != XML_ELEMENT_NODE) throw Error("Attributes belong to elements only");
   CheckXmlText(utf8);
-  xmlSetNsProp(node_, nullptr, xml::Chars(std::string(name)), xml::Chars(std::string(utf8)));
-  attributesBuilt_ = false;
+  xml::SetAttribute(dom, name, utf8);
+  if (extras_) extras_->attributesBuilt = false;
 }
 
-void TXMLNode::RegisterChildType(std::string_view tag, NodeFactory type, std::string_view ns) {
+void TXMLNode::RegisterChildType(std::string_view tag, const NodeType* type, std::string_view ns) {
   const std::string uri = ns.empty() ? NamespaceURI() : std::string(ns);
-  std::vector<Registration>& entries = State().registrations;
-  auto it = std::find_if(entries.begin(), entries.end(),
-                         [&](const Registration& r) { return r.tag == tag && r.ns == uri; });
-  if (it != entries.end() && it->type == type) return;  // nothing changes
-  if (it == entries.end()) {
-    if (!type) return;
-    entries.push_back({std::string(tag), uri, type});
-  } else if (type) {
-    it->type = type;
-  } else {
-    entries.erase(it);
+  std::vector<Registration>& entries = Current()->MoreState().registrations;
+  for (Registration& r : entries) {
+    if (r.tag == tag && r.ns == uri) {
+      r.type = type;
+      return;
+    }
   }
-  DropChildren();
-}
-
-TXMLNodeCollection* TXMLNode::HostedCollection(std::type_index type, NodeFactory make,
-                                               std::string_view itemName) {
-  for (const Hosted& h : State().hosted)
-    if (h.type == type && h.itemName == itemName) return h.collection;
-  auto* collection = static_cast<TXMLNodeCollection*>(
-      document_->Own(make(NodeInit(document_, node_, parent_, this))));
-  collection->SetItemNamespace(NamespaceURI());
-  collection->SetItemElementName(itemName);
-  State().hosted.push_back({type, std::string(itemName), collection});
-  return collection;
+  entries.push_back({std::string(tag), uri, type});
 }
 
 }  // namespace binding

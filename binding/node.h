@@ -4,18 +4,19 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <typeindex>
+#include <type_traits>
 #include <vector>
 
 #include "binding/conversions.h"
 #include "binding/errors.h"
+#include "binding/layout.h"
+#include "binding/schema.h"
 
 struct _xmlNode;
 
 namespace binding {
 
 class TXMLDocument;
-class TXMLNode;
 class TXMLNodeCollection;
 
 // What the layer hands to the constructor of every node object it makes. Bound types take it in
@@ -24,30 +25,22 @@ class NodeInit {
  private:
   friend class TXMLNode;
   friend class TXMLDocument;
-  NodeInit(TXMLDocument* document, _xmlNode* node, TXMLNode* parent, TXMLNode* sharesWith)
-      : document_(document), node_(node), parent_(parent), sharesWith_(sharesWith) {}
+  NodeInit(TXMLDocument* document, _xmlNode* node) : document_(document), node_(node) {}
   TXMLDocument* document_;
   _xmlNode* node_;
-  TXMLNode* parent_;
-  TXMLNode* sharesWith_;  // another object of the same element, whose children it shares
 };
 
-// Makes the node object of one bound type; registrations carry one per child tag.
-using NodeFactory = std::unique_ptr<TXMLNode> (*)(const NodeInit&);
-
-template <class T>
-std::unique_ptr<TXMLNode> MakeNode(const NodeInit& init) {
-  return std::make_unique<T>(init);
-}
-
 // A live view of one DOM node. It stores no values: every operation looks its element up again
-// by name and creates it when absent. Node objects are owned by their document and live as long
-// as it does; every handle to one (a shared_ptr) keeps the whole document alive.
+// by name. Node objects are owned by their document and live as long as it does; every handle to
+// one (a shared_ptr) keeps the whole document alive.
 //
-// Each DOM child has one node object, found again through the DOM node whenever a child list is
-// rebuilt, so handles taken before a registration stay the ones later lookups return. When a
-// registration gives a child another type, its new object shares the child list of the old one,
-// as does every collection hosted by the element: every view of one element sees one list.
+// Each element has one current node object, of the type its parent's registrations give it;
+// handles taken earlier stay valid views of the same element.
+//
+// Under the specified layout a read of an absent element or attribute creates it empty and every
+// child is created at the end of its parent. Under the service layout reading changes nothing:
+// an absent child is a pending view, whose reads give empty text and whose first write creates
+// it (and its pending parents) where its parent's sequence puts it.
 class TXMLNode {
  public:
   explicit TXMLNode(const NodeInit& init);
@@ -67,67 +60,69 @@ class TXMLNode {
   TXMLNodeCollection* Collection() const { return collection_; }  // the one it is an item of
   std::vector<std::shared_ptr<TXMLNode>> ChildNodes();
   std::vector<std::shared_ptr<TXMLNode>> AttributeNodes();
+  // False for a pending view under the service layout: its element is not in the document yet.
+  bool Exists();
 
-  // This node's own text: its single text or CDATA child (an empty element first gets an empty
-  // one). Fails with "Element does not contain a single text node" on anything else.
+  // This node's own text: its single text or CDATA child. Fails with "Element does not contain a
+  // single text node" on anything else. An empty element reads as empty text (and, under the
+  // specified layout, first gets an empty text child).
   std::string NodeText();
   void SetNodeText(std::string_view utf8);
   // NodeText, or no value when it is empty.
-  DomValue NodeValue();
+  std::optional<std::string> NodeValue();
 
-  // The child element of that name in this element's namespace, appended when absent.
+  // The child element of that name, appended when absent (under the service layout, created
+  // where its parent's sequence puts it; a read gives a pending view instead). The name is found
+  // in the namespace its declaration gives, or this element's own.
   std::shared_ptr<TXMLNode> ChildElement(std::string_view tag);
   std::string ElementText(std::string_view tag);
-  DomValue ElementValue(std::string_view tag);
+  std::optional<std::string> ElementValue(std::string_view tag);
   void SetElementValue(std::string_view tag, std::string_view utf8);
-  // The attribute of that name (any namespace), created empty when absent.
+  // The attribute of that name (any namespace); under the specified layout created empty when
+  // absent.
   std::string AttributeValue(std::string_view name);
   void SetAttributeValue(std::string_view name, std::string_view utf8);
 
-  // Children that match (tag, namespace) are wrapped as `type`. An empty namespace stands for
-  // this element's own; a null type removes the entry.
-  void RegisterChildType(std::string_view tag, NodeFactory type, std::string_view ns = {});
+  // Children that match (tag, namespace) are wrapped as `type` from now on; this comes on top of
+  // the registrations the type declares. An empty namespace stands for this element's own; a
+  // null type removes the entry.
+  void RegisterChildType(std::string_view tag, const NodeType* type, std::string_view ns = {});
 
-  // A collection viewing this same element, sharing its children; made once per (type, item
-  // name) and returned again on every later call.
+  // A collection viewing this same element, whose items are its children of that name; made once
+  // per (type, item name) and returned again on every later call.
   template <class C>
   std::shared_ptr<C> CreateItemCollection(std::string_view itemElementName) {
-    return Share(static_cast<C*>(HostedCollection(typeid(C), &MakeNode<C>, itemElementName)));
+    return Share(static_cast<C*>(NamedCollection(&kNodeType<C>, C::kItemType, itemElementName)));
   }
 
  protected:
-  // The typed helpers every bound type is written with, one line per property.
+  // The typed accessors every bound type is written with, one line per property.
   template <class T>
-  void Register(std::string_view tag) {
-    RegisterChildType(tag, &MakeNode<T>);
-  }
-  template <class T>
-  std::shared_ptr<T> Child(std::string_view tag) {
-    return Bound<T>(ChildNode(tag));
-  }
-  template <class T = std::string>
-  T Text(std::string_view tag) {
-    return Conversion<T>::FromDom(ElementText(tag));
+  T Get(const Element<T>& p) {
+    if constexpr (kIsText<T>)
+      return Conversion<T>::FromDom(ReadText(p));
+    else
+      return Conversion<T>::Read(ReadValue(p, Conversion<T>::kTypeName));
   }
   template <class T>
-  T Value(std::string_view tag) {
-    return Conversion<T>::Read(ElementValue(tag));
+  void Set(const Element<T>& p, const std::type_identity_t<T>& value) {
+    WriteText(p, Conversion<T>::Write(value));
   }
   template <class T>
-  void SetValue(std::string_view tag, const T& value) {
-    SetElementValue(tag, Conversion<T>::Write(value));
-  }
-  template <class T = std::string>
-  T Attribute(std::string_view name) {
-    return Conversion<T>::FromDom(AttributeValue(name));
+  T Get(const Attribute<T>& a) {
+    return Conversion<T>::FromDom(ReadAttribute(a.name));
   }
   template <class T>
-  void SetAttribute(std::string_view name, const T& value) {
-    SetAttributeValue(name, Conversion<T>::Write(value));
+  void Set(const Attribute<T>& a, const std::type_identity_t<T>& value) {
+    SetAttributeValue(a.name, Conversion<T>::Write(value));
+  }
+  template <class T>
+  std::shared_ptr<T> Get(const Child<T>& p) {
+    return Bound<T>(ChildNode(p));
   }
   template <class C>
-  std::shared_ptr<C> Items(std::string_view itemElementName) {
-    return CreateItemCollection<C>(itemElementName);
+  std::shared_ptr<C> Get(const Items<C>& p) {
+    return Share(static_cast<C*>(HostedCollection(p, p.collection)));
   }
 
   template <class T>
@@ -136,58 +131,59 @@ class TXMLNode {
   }
   template <class T>
   std::shared_ptr<T> Bound(TXMLNode* node) const {
-    auto* bound = dynamic_cast<T*>(node);
+    // A node made as T is one; any other is asked.
+    auto* bound =
+        node && node->type_ == &kNodeType<T> ? static_cast<T*>(node) : dynamic_cast<T*>(node);
     if (!bound) throw InterfaceError();
     return Share(bound);
   }
 
-  _xmlNode* Dom() const { return node_; }
-  TXMLNode* ChildNode(std::string_view tag);
+  // The layout of this node's document.
+  Layout NodeLayout() const;
+  // The child bound for `p`, or a pending view of it (service layout, absent).
+  TXMLNode* ChildNode(const Property& p);
+  // The element's text as the DOM holds it; valid until the document changes.
+  std::string_view ReadText(const Property& p);
+  DomValue ReadValue(const Property& p, std::string_view typeName);
+  void WriteText(const Property& p, std::string_view utf8);
+  std::string ReadAttribute(std::string_view name);
 
  private:
   friend class TXMLDocument;
   friend class TXMLNodeCollection;
-
-  struct Registration {
-    std::string tag;
-    std::string ns;
-    NodeFactory type;
-  };
-  struct Hosted {
-    std::type_index type;
-    std::string itemName;
-    TXMLNodeCollection* collection;
-  };
-  // The children of an element as node objects, shared by every object viewing that element.
-  struct ChildState {
-    std::vector<Registration> registrations;
-    std::vector<TXMLNode*> list;  // mirrors the DOM children once built
-    bool built = false;
-    std::uint64_t generation = 0;  // bumped on every change of the list
-    std::vector<Hosted> hosted;
-  };
+  friend std::shared_ptr<TXMLDocument> ConvertLayout(TXMLNode& root, Layout target);
+  struct Extras;
+  struct Registration;
 
   std::shared_ptr<TXMLDocument> Keeper() const;
-  ChildState& State() const { return *children_; }
-  // The object the layer hands out for this node's DOM node: itself, or the one that replaced it.
+  Extras& MoreState();
+
+  // The DOM node, or null while a pending view's element does not exist.
+  _xmlNode* Dom();
+  // The DOM node, creating the element of a pending view (and its pending parents) first.
+  _xmlNode* Materialize();
+  // The object handed out for this node's element: itself, or the one that replaced it.
   TXMLNode* Current();
-  std::vector<TXMLNode*>& Children();
-  TXMLNode* Wrap(_xmlNode* dom);
-  TXMLNode* FindChild(std::string_view tag);
-  TXMLNode* InsertChild(_xmlNode* dom, std::size_t position);
-  void DropChildren();
-  _xmlNode* SingleTextNode();
-  TXMLNodeCollection* HostedCollection(std::type_index type, NodeFactory make,
-                                       std::string_view itemName);
+  // The declaration of a name among this element's children, or an undeclared one.
+  Property Declared(std::string_view tag, Property& scratch) const;
+  const NodeType* RegisteredType(_xmlNode* child);
+  TXMLNode* Wrap(_xmlNode* dom, const NodeType* type);
+  _xmlNode* FindChild(const Property& p);
+  _xmlNode* NextInSequence(const Property& p);
+  _xmlNode* CreateChild(const Property& p);
+  _xmlNode* FindOrCreate(const Property& p);
+  TXMLNode* PendingChild(const Property& p);
+  TXMLNodeCollection* HostedCollection(const Property& items, const NodeType* type);
+  TXMLNodeCollection* NamedCollection(const NodeType* type, const NodeType* itemType,
+                                      std::string_view itemNames);
+  std::string_view TextOf(_xmlNode* element);
+  void SetText(_xmlNode* element, std::string_view utf8);
 
   TXMLDocument* document_;
   _xmlNode* node_;
-  TXMLNode* parent_;
-  NodeFactory type_ = nullptr;  // the registration it was wrapped with; none for a plain node
+  const NodeType* type_ = &kNodeType<TXMLNode>;
   TXMLNodeCollection* collection_ = nullptr;
-  std::shared_ptr<ChildState> children_;
-  std::vector<TXMLNode*> attributes_;
-  bool attributesBuilt_ = false;
+  std::unique_ptr<Extras> extras_;  // what few nodes need: see node.cpp
 };
 
 }  // namespace binding

@@ -13,4 +13,10 @@ inline std::string SchemaNamespace(std::string_view path) {
   return "http://" + std::string(PlatformSchemaHost) + std::string(path);
 }
 
+// The platform's shared types schema, where the service puts most elements of its messages.
+inline const std::string SharedTypesNamespace = SchemaNamespace("/tipos_v03.xsd");
+
+// The XML Signature namespace, of every signature and everything below it.
+inline constexpr std::string_view XmlSignatureNamespace = "http://www.w3.org/2000/09/xmldsig#";
+
 }  // namespace binding

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "binding/platform.h"
 
@@ -8,15 +9,18 @@
 namespace cancel_documents {
 
 namespace request {
-// "CancelarNfseEnvio"
+inline constexpr std::string_view RootName = "CancelarNfseEnvio";
 inline const std::string TargetNamespace =
     binding::SchemaNamespace("/servico_cancelar_nfse_envio_v03.xsd");
 }  // namespace request
 
 namespace response {
-// "CancelarNfseResposta"
+inline constexpr std::string_view RootName = "CancelarNfseResposta";
 inline const std::string TargetNamespace =
     binding::SchemaNamespace("/servico_cancelar_nfse_resposta_v03.xsd");
 }  // namespace response
+
+// The shared types namespace, where the service layout puts most elements of both documents.
+inline const std::string TypesNamespace = binding::SharedTypesNamespace;
 
 }  // namespace cancel_documents

@@ -2,17 +2,14 @@
 
 namespace cancel_documents::request {
 
-namespace {
-constexpr const char* kRoot = "CancelarNfseEnvio";
+std::shared_ptr<TXMLCancelarNfseEnvio> NewCancelarNfseEnvio(binding::Layout layout) {
+  return binding::NewBoundDocument<TXMLCancelarNfseEnvio>(RootName, TargetNamespace, layout);
 }
 
-std::shared_ptr<TXMLCancelarNfseEnvio> NewCancelarNfseEnvio() {
-  return binding::NewBoundDocument<TXMLCancelarNfseEnvio>(kRoot, TargetNamespace);
-}
-
-std::shared_ptr<TXMLCancelarNfseEnvio> OpenCancelarNfseEnvio(const std::string& path) {
-  return binding::OpenBoundDocument<TXMLCancelarNfseEnvio>(binding::Local8BitPath(path), kRoot,
-                                                           TargetNamespace);
+std::shared_ptr<TXMLCancelarNfseEnvio> OpenCancelarNfseEnvio(const std::string& path,
+                                                             binding::Layout layout) {
+  return binding::OpenBoundDocument<TXMLCancelarNfseEnvio>(binding::Local8BitPath(path), RootName,
+                                                           TargetNamespace, layout);
 }
 
 }  // namespace cancel_documents::request

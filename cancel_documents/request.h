@@ -24,23 +24,23 @@ using TXMLTcPedidoCancelamento_tipos = shared_types::TcPedidoCancelamento<Signat
 
 class TXMLCancelarNfseEnvio : public binding::TXMLNode {
  public:
-  explicit TXMLCancelarNfseEnvio(const binding::NodeInit& init) : TXMLNode(init) {
-    Register<TXMLTcPedidoCancelamento_tipos>("Pedido");
-    Register<TXMLSignatureType_dsig>("Signature");
-  }
+  using TXMLNode::TXMLNode;
+  static constexpr binding::Child<TXMLTcPedidoCancelamento_tipos> kPedido{"Pedido",
+                                                                          binding::Ns::None};
+  static constexpr binding::Child<TXMLSignatureType_dsig> kSignature{"Signature",
+                                                                     binding::Ns::Signature};
+  static constexpr auto kChildren = binding::Sequence(kPedido, kSignature);
 
-  std::shared_ptr<TXMLTcPedidoCancelamento_tipos> Pedido() {
-    return Child<TXMLTcPedidoCancelamento_tipos>("Pedido");
-  }
-  std::shared_ptr<TXMLSignatureType_dsig> Signature() {
-    return Child<TXMLSignatureType_dsig>("Signature");
-  }
+  std::shared_ptr<TXMLTcPedidoCancelamento_tipos> Pedido() { return Get(kPedido); }
+  std::shared_ptr<TXMLSignatureType_dsig> Signature() { return Get(kSignature); }
 };
 
 // A new request document holding only its root element.
-std::shared_ptr<TXMLCancelarNfseEnvio> NewCancelarNfseEnvio();
+std::shared_ptr<TXMLCancelarNfseEnvio> NewCancelarNfseEnvio(
+    binding::Layout layout = binding::Layout::Specified);
 // Parses a request file (path in 8-bit text); fails unless its root is "CancelarNfseEnvio" in
 // the request namespace.
-std::shared_ptr<TXMLCancelarNfseEnvio> OpenCancelarNfseEnvio(const std::string& path);
+std::shared_ptr<TXMLCancelarNfseEnvio> OpenCancelarNfseEnvio(
+    const std::string& path, binding::Layout layout = binding::Layout::Specified);
 
 }  // namespace cancel_documents::request

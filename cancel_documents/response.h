@@ -31,21 +31,22 @@ using TXMLListaMensagemRetorno_tipos = shared_types::ListaMensagemRetorno<std::s
 
 class TXMLCancelarNfseResposta : public binding::TXMLNode {
  public:
-  explicit TXMLCancelarNfseResposta(const binding::NodeInit& init) : TXMLNode(init) {
-    Register<TXMLTcCancelamentoNfse_tipos>("Cancelamento");
-    Register<TXMLListaMensagemRetorno_tipos>("ListaMensagemRetorno");
-  }
+  using TXMLNode::TXMLNode;
+  static constexpr binding::Child<TXMLTcCancelamentoNfse_tipos> kCancelamento{
+      "Cancelamento", binding::Ns::Document};
+  static constexpr binding::Child<TXMLListaMensagemRetorno_tipos> kListaMensagemRetorno{
+      "ListaMensagemRetorno"};
+  static constexpr auto kChildren = binding::Sequence(kCancelamento, kListaMensagemRetorno);
 
-  std::shared_ptr<TXMLTcCancelamentoNfse_tipos> Cancelamento() {
-    return Child<TXMLTcCancelamentoNfse_tipos>("Cancelamento");
-  }
+  std::shared_ptr<TXMLTcCancelamentoNfse_tipos> Cancelamento() { return Get(kCancelamento); }
   std::shared_ptr<TXMLListaMensagemRetorno_tipos> ListaMensagemRetorno() {
-    return Child<TXMLListaMensagemRetorno_tipos>("ListaMensagemRetorno");
+    return Get(kListaMensagemRetorno);
   }
 };
 
 // Parses a response file (path in 8-bit text); fails unless its root is "CancelarNfseResposta"
 // in the response namespace.
-std::shared_ptr<TXMLCancelarNfseResposta> OpenCancelarNfseResposta(const std::string& path);
+std::shared_ptr<TXMLCancelarNfseResposta> OpenCancelarNfseResposta(
+    const std::string& path, binding::Layout layout = binding::Layout::Specified);
 
 }  // namespace cancel_documents::response

@@ -30,26 +30,28 @@ using TXMLTcInfConfirmacaoCancelamento = shared_types::TcInfConfirmacaoCancelame
 class TXMLTcInfSubstituicaoNfse : public binding::TXMLNode {
  public:
   using TXMLNode::TXMLNode;
+  static constexpr binding::Attribute<std::u16string> kId{"Id"};
+  static constexpr binding::Element<std::uint32_t> kNfseSubstituidora{"NfseSubstituidora"};
+  static constexpr auto kChildren = binding::Sequence(kNfseSubstituidora);
 
-  std::u16string Id() { return Attribute<std::u16string>("Id"); }
-  std::uint32_t NfseSubstituidora() { return Value<std::uint32_t>("NfseSubstituidora"); }
+  std::u16string Id() { return Get(kId); }
+  std::uint32_t NfseSubstituidora() { return Get(kNfseSubstituidora); }
 
-  void SetId(const std::u16string& value) { SetAttribute("Id", value); }
-  void SetNfseSubstituidora(std::uint32_t value) { SetValue("NfseSubstituidora", value); }
+  void SetId(const std::u16string& value) { Set(kId, value); }
+  void SetNfseSubstituidora(std::uint32_t value) { Set(kNfseSubstituidora, value); }
 };
 
 class TXMLTcSubstituicaoNfse : public binding::TXMLNode {
  public:
-  explicit TXMLTcSubstituicaoNfse(const binding::NodeInit& init) : TXMLNode(init) {
-    Register<TXMLTcInfSubstituicaoNfse>("SubstituicaoNfse");
-    Signature();
-  }
+  using TXMLNode::TXMLNode;
+  static constexpr binding::Child<TXMLTcInfSubstituicaoNfse> kSubstituicaoNfse{"SubstituicaoNfse"};
+  static constexpr binding::Items<TXMLString_List> kSignature{"dsig:Signature",
+                                                              binding::Ns::Signature};
+  static constexpr auto kChildren = binding::Sequence(kSubstituicaoNfse, kSignature);
 
-  std::shared_ptr<TXMLTcInfSubstituicaoNfse> SubstituicaoNfse() {
-    return Child<TXMLTcInfSubstituicaoNfse>("SubstituicaoNfse");
-  }
-  // Made with the node, the same collection on every read.
-  std::shared_ptr<TXMLString_List> Signature() { return Items<TXMLString_List>("dsig:Signature"); }
+  std::shared_ptr<TXMLTcInfSubstituicaoNfse> SubstituicaoNfse() { return Get(kSubstituicaoNfse); }
+  // The same collection on every read.
+  std::shared_ptr<TXMLString_List> Signature() { return Get(kSignature); }
 };
 
 }  // namespace query_documents

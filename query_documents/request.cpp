@@ -4,17 +4,15 @@
 
 namespace query_documents {
 
-namespace {
-constexpr const char* kRoot = "ConsultarNfseRpsEnvio";
+std::shared_ptr<TXMLConsultarNfseRpsEnvio> NewConsultarNfseRpsEnvio(binding::Layout layout) {
+  return binding::NewBoundDocument<TXMLConsultarNfseRpsEnvio>(RequestRootName, RequestNamespace,
+                                                              layout);
 }
 
-std::shared_ptr<TXMLConsultarNfseRpsEnvio> NewConsultarNfseRpsEnvio() {
-  return binding::NewBoundDocument<TXMLConsultarNfseRpsEnvio>(kRoot, RequestNamespace);
-}
-
-std::shared_ptr<TXMLConsultarNfseRpsEnvio> OpenConsultarNfseRpsEnvio(const std::u16string& path) {
-  return binding::OpenBoundDocument<TXMLConsultarNfseRpsEnvio>(std::filesystem::path(path), kRoot,
-                                                               RequestNamespace);
+std::shared_ptr<TXMLConsultarNfseRpsEnvio> OpenConsultarNfseRpsEnvio(const std::u16string& path,
+                                                                     binding::Layout layout) {
+  return binding::OpenBoundDocument<TXMLConsultarNfseRpsEnvio>(
+      std::filesystem::path(path), RequestRootName, RequestNamespace, layout);
 }
 
 }  // namespace query_documents

@@ -5,9 +5,9 @@
 namespace query_documents {
 
 std::shared_ptr<TXMLConsultarNfseRpsResposta> OpenConsultarNfseRpsResposta(
-    const std::u16string& path) {
+    const std::u16string& path, binding::Layout layout) {
   return binding::OpenBoundDocument<TXMLConsultarNfseRpsResposta>(
-      std::filesystem::path(path), "ConsultarNfseRpsResposta", ResponseNamespace);
+      std::filesystem::path(path), ResponseRootName, ResponseNamespace, layout);
 }
 
 }  // namespace query_documents

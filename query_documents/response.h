@@ -16,49 +16,47 @@ namespace query_documents {
 
 class TXMLTcNfse : public binding::TXMLNode {
  public:
-  explicit TXMLTcNfse(const binding::NodeInit& init) : TXMLNode(init) {
-    Register<TXMLTcInfNfse>("InfNfse");
-    Signature();
-  }
+  using TXMLNode::TXMLNode;
+  static constexpr binding::Child<TXMLTcInfNfse> kInfNfse{"InfNfse"};
+  static constexpr binding::Items<TXMLString_List> kSignature{"dsig:Signature",
+                                                              binding::Ns::Signature};
+  static constexpr auto kChildren = binding::Sequence(kInfNfse, kSignature);
 
-  std::shared_ptr<TXMLTcInfNfse> InfNfse() { return Child<TXMLTcInfNfse>("InfNfse"); }
-  // Made with the node, the same collection on every read.
-  std::shared_ptr<TXMLString_List> Signature() { return Items<TXMLString_List>("dsig:Signature"); }
+  std::shared_ptr<TXMLTcInfNfse> InfNfse() { return Get(kInfNfse); }
+  // The same collection on every read.
+  std::shared_ptr<TXMLString_List> Signature() { return Get(kSignature); }
 };
 
 class TXMLTcCompNfse : public binding::TXMLNode {
  public:
-  explicit TXMLTcCompNfse(const binding::NodeInit& init) : TXMLNode(init) {
-    Register<TXMLTcNfse>("Nfse");
-    Register<TXMLTcCancelamentoNfse>("NfseCancelamento");
-    Register<TXMLTcSubstituicaoNfse>("NfseSubstituicao");
-  }
+  using TXMLNode::TXMLNode;
+  static constexpr binding::Child<TXMLTcNfse> kNfse{"Nfse"};
+  static constexpr binding::Child<TXMLTcCancelamentoNfse> kNfseCancelamento{"NfseCancelamento"};
+  static constexpr binding::Child<TXMLTcSubstituicaoNfse> kNfseSubstituicao{"NfseSubstituicao"};
+  static constexpr auto kChildren = binding::Sequence(kNfse, kNfseCancelamento, kNfseSubstituicao);
 
-  std::shared_ptr<TXMLTcNfse> Nfse() { return Child<TXMLTcNfse>("Nfse"); }
-  std::shared_ptr<TXMLTcCancelamentoNfse> NfseCancelamento() {
-    return Child<TXMLTcCancelamentoNfse>("NfseCancelamento");
-  }
-  std::shared_ptr<TXMLTcSubstituicaoNfse> NfseSubstituicao() {
-    return Child<TXMLTcSubstituicaoNfse>("NfseSubstituicao");
-  }
+  std::shared_ptr<TXMLTcNfse> Nfse() { return Get(kNfse); }
+  std::shared_ptr<TXMLTcCancelamentoNfse> NfseCancelamento() { return Get(kNfseCancelamento); }
+  std::shared_ptr<TXMLTcSubstituicaoNfse> NfseSubstituicao() { return Get(kNfseSubstituicao); }
 };
 
 class TXMLConsultarNfseRpsResposta : public binding::TXMLNode {
  public:
-  explicit TXMLConsultarNfseRpsResposta(const binding::NodeInit& init) : TXMLNode(init) {
-    Register<TXMLTcCompNfse>("CompNfse");
-    Register<TXMLListaMensagemRetorno>("ListaMensagemRetorno");
-  }
+  using TXMLNode::TXMLNode;
+  static constexpr binding::Child<TXMLTcCompNfse> kCompNfse{"CompNfse", binding::Ns::Document};
+  static constexpr binding::Child<TXMLListaMensagemRetorno> kListaMensagemRetorno{
+      "ListaMensagemRetorno"};
+  static constexpr auto kChildren = binding::Sequence(kCompNfse, kListaMensagemRetorno);
 
-  std::shared_ptr<TXMLTcCompNfse> CompNfse() { return Child<TXMLTcCompNfse>("CompNfse"); }
+  std::shared_ptr<TXMLTcCompNfse> CompNfse() { return Get(kCompNfse); }
   std::shared_ptr<TXMLListaMensagemRetorno> ListaMensagemRetorno() {
-    return Child<TXMLListaMensagemRetorno>("ListaMensagemRetorno");
+    return Get(kListaMensagemRetorno);
   }
 };
 
 // Parses a response file; fails unless its root is "ConsultarNfseRpsResposta" in the response
 // namespace.
 std::shared_ptr<TXMLConsultarNfseRpsResposta> OpenConsultarNfseRpsResposta(
-    const std::u16string& path);
+    const std::u16string& path, binding::Layout layout = binding::Layout::Specified);
 
 }  // namespace query_documents

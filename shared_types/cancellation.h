@@ -7,7 +7,8 @@
 
 // The cancellation record: the confirmation of a cancellation and the request it confirms. Both
 // programs bind it, with the same elements, kinds and widths; a document set gives the text type
-// of its values and the form of its "Signature" member, which is the only other difference.
+// of its values and the form of its "Signature" member, which is the only other difference. Every
+// element of the record is in the shared types namespace under the service layout.
 //
 // A set is a struct with
 //   using Text = std::string;                                  // or std::u16string
@@ -21,99 +22,111 @@ template <class TextType>
 class TcIdentificacaoNfse : public binding::TXMLNode {
  public:
   using TXMLNode::TXMLNode;
+  static constexpr binding::Element<std::uint32_t> kNumero{"Numero"};
+  static constexpr binding::Element<TextType> kCnpj{"Cnpj"};
+  static constexpr binding::Element<TextType> kInscricaoMunicipal{"InscricaoMunicipal"};
+  static constexpr binding::Element<std::int32_t> kCodigoMunicipio{"CodigoMunicipio"};
+  static constexpr auto kChildren =
+      binding::Sequence(kNumero, kCnpj, kInscricaoMunicipal, kCodigoMunicipio);
 
-  std::uint32_t Numero() { return Value<std::uint32_t>("Numero"); }
-  TextType Cnpj() { return Text<TextType>("Cnpj"); }
-  TextType InscricaoMunicipal() { return Text<TextType>("InscricaoMunicipal"); }
-  std::int32_t CodigoMunicipio() { return Value<std::int32_t>("CodigoMunicipio"); }
+  std::uint32_t Numero() { return Get(kNumero); }
+  TextType Cnpj() { return Get(kCnpj); }
+  TextType InscricaoMunicipal() { return Get(kInscricaoMunicipal); }
+  std::int32_t CodigoMunicipio() { return Get(kCodigoMunicipio); }
 
-  void SetNumero(std::uint32_t value) { SetValue("Numero", value); }
-  void SetCnpj(const TextType& value) { SetValue("Cnpj", value); }
-  void SetInscricaoMunicipal(const TextType& value) { SetValue("InscricaoMunicipal", value); }
-  void SetCodigoMunicipio(std::int32_t value) { SetValue("CodigoMunicipio", value); }
+  void SetNumero(std::uint32_t value) { Set(kNumero, value); }
+  void SetCnpj(const TextType& value) { Set(kCnpj, value); }
+  void SetInscricaoMunicipal(const TextType& value) { Set(kInscricaoMunicipal, value); }
+  void SetCodigoMunicipio(std::int32_t value) { Set(kCodigoMunicipio, value); }
 };
 
 template <class TextType>
 class TcInfPedidoCancelamento : public binding::TXMLNode {
+  using Identificacao = TcIdentificacaoNfse<TextType>;
+
  public:
-  explicit TcInfPedidoCancelamento(const binding::NodeInit& init) : TXMLNode(init) {
-    Register<TcIdentificacaoNfse<TextType>>("IdentificacaoNfse");
-  }
+  using TXMLNode::TXMLNode;
+  static constexpr binding::Attribute<TextType> kId{"Id"};
+  static constexpr binding::Child<Identificacao> kIdentificacaoNfse{"IdentificacaoNfse"};
+  static constexpr binding::Element<TextType> kCodigoCancelamento{"CodigoCancelamento"};
+  static constexpr auto kChildren = binding::Sequence(kIdentificacaoNfse, kCodigoCancelamento);
 
-  TextType Id() { return Attribute<TextType>("Id"); }
-  std::shared_ptr<TcIdentificacaoNfse<TextType>> IdentificacaoNfse() {
-    return Child<TcIdentificacaoNfse<TextType>>("IdentificacaoNfse");
-  }
-  TextType CodigoCancelamento() { return Text<TextType>("CodigoCancelamento"); }
+  TextType Id() { return Get(kId); }
+  std::shared_ptr<Identificacao> IdentificacaoNfse() { return Get(kIdentificacaoNfse); }
+  TextType CodigoCancelamento() { return Get(kCodigoCancelamento); }
 
-  void SetId(const TextType& value) { SetAttribute("Id", value); }
-  void SetCodigoCancelamento(const TextType& value) { SetValue("CodigoCancelamento", value); }
+  void SetId(const TextType& value) { Set(kId, value); }
+  void SetCodigoCancelamento(const TextType& value) { Set(kCodigoCancelamento, value); }
 };
 
 // The request's own fields; PedidoCancelamento adds the set's signature member.
-template <class Set>
+template <class Bindings>
 class TcPedidoCancelamentoFields : public binding::TXMLNode {
-  using Inf = TcInfPedidoCancelamento<typename Set::Text>;
+  using Inf = TcInfPedidoCancelamento<typename Bindings::Text>;
 
  public:
-  explicit TcPedidoCancelamentoFields(const binding::NodeInit& init) : TXMLNode(init) {
-    Register<Inf>("InfPedidoCancelamento");
-  }
+  using TXMLNode::TXMLNode;
+  static constexpr binding::Child<Inf> kInfPedidoCancelamento{"InfPedidoCancelamento"};
+  static constexpr auto kChildren = binding::Sequence(kInfPedidoCancelamento);
 
-  std::shared_ptr<Inf> InfPedidoCancelamento() { return Child<Inf>("InfPedidoCancelamento"); }
+  std::shared_ptr<Inf> InfPedidoCancelamento() { return Get(kInfPedidoCancelamento); }
 };
 
-template <class Set>
-using TcPedidoCancelamento = typename Set::template WithSignature<TcPedidoCancelamentoFields<Set>>;
+template <class Bindings>
+using TcPedidoCancelamento =
+    typename Bindings::template WithSignature<TcPedidoCancelamentoFields<Bindings>>;
 
 template <class TextType>
 class TcInfConfirmacaoCancelamento : public binding::TXMLNode {
  public:
   using TXMLNode::TXMLNode;
+  static constexpr binding::Element<bool> kSucesso{"Sucesso"};
+  static constexpr binding::Element<TextType> kDataHora{"DataHora"};
+  static constexpr auto kChildren = binding::Sequence(kSucesso, kDataHora);
 
-  bool Sucesso() { return Value<bool>("Sucesso"); }
+  bool Sucesso() { return Get(kSucesso); }
   // As written in the document; never parsed.
-  TextType DataHora() { return Text<TextType>("DataHora"); }
+  TextType DataHora() { return Get(kDataHora); }
 
-  void SetSucesso(bool value) { SetValue("Sucesso", value); }
-  void SetDataHora(const TextType& value) { SetValue("DataHora", value); }
+  void SetSucesso(bool value) { Set(kSucesso, value); }
+  void SetDataHora(const TextType& value) { Set(kDataHora, value); }
 };
 
-template <class Set>
+template <class Bindings>
 class TcConfirmacaoCancelamento : public binding::TXMLNode {
-  using TextType = typename Set::Text;
-  using Pedido_ = TcPedidoCancelamento<Set>;
+  using TextType = typename Bindings::Text;
+  using Pedido_ = TcPedidoCancelamento<Bindings>;
   using Inf = TcInfConfirmacaoCancelamento<TextType>;
 
  public:
-  explicit TcConfirmacaoCancelamento(const binding::NodeInit& init) : TXMLNode(init) {
-    Register<Pedido_>("Pedido");
-    Register<Inf>("InfConfirmacaoCancelamento");
-  }
+  using TXMLNode::TXMLNode;
+  static constexpr binding::Attribute<TextType> kId{"Id"};
+  static constexpr binding::Child<Pedido_> kPedido{"Pedido"};
+  static constexpr binding::Child<Inf> kInfConfirmacaoCancelamento{"InfConfirmacaoCancelamento"};
+  static constexpr auto kChildren = binding::Sequence(kPedido, kInfConfirmacaoCancelamento);
 
-  TextType Id() { return Attribute<TextType>("Id"); }
-  std::shared_ptr<Pedido_> Pedido() { return Child<Pedido_>("Pedido"); }
-  std::shared_ptr<Inf> InfConfirmacaoCancelamento() {
-    return Child<Inf>("InfConfirmacaoCancelamento");
-  }
+  TextType Id() { return Get(kId); }
+  std::shared_ptr<Pedido_> Pedido() { return Get(kPedido); }
+  std::shared_ptr<Inf> InfConfirmacaoCancelamento() { return Get(kInfConfirmacaoCancelamento); }
 
-  void SetId(const TextType& value) { SetAttribute("Id", value); }
+  void SetId(const TextType& value) { Set(kId, value); }
 };
 
 // The record's own fields; CancelamentoNfse adds the set's signature member.
-template <class Set>
+template <class Bindings>
 class TcCancelamentoNfseFields : public binding::TXMLNode {
-  using Confirmacao_ = TcConfirmacaoCancelamento<Set>;
+  using Confirmacao_ = TcConfirmacaoCancelamento<Bindings>;
 
  public:
-  explicit TcCancelamentoNfseFields(const binding::NodeInit& init) : TXMLNode(init) {
-    Register<Confirmacao_>("Confirmacao");
-  }
+  using TXMLNode::TXMLNode;
+  static constexpr binding::Child<Confirmacao_> kConfirmacao{"Confirmacao"};
+  static constexpr auto kChildren = binding::Sequence(kConfirmacao);
 
-  std::shared_ptr<Confirmacao_> Confirmacao() { return Child<Confirmacao_>("Confirmacao"); }
+  std::shared_ptr<Confirmacao_> Confirmacao() { return Get(kConfirmacao); }
 };
 
-template <class Set>
-using TcCancelamentoNfse = typename Set::template WithSignature<TcCancelamentoNfseFields<Set>>;
+template <class Bindings>
+using TcCancelamentoNfse =
+    typename Bindings::template WithSignature<TcCancelamentoNfseFields<Bindings>>;
 
 }  // namespace shared_types

@@ -2,28 +2,36 @@
 
 #include "binding/binding.h"
 
-// The service's return messages, in the same shape in every response of both programs.
+// The service's return messages, in the same shape in every response of both programs, and in the
+// shared types namespace under the service layout.
 namespace shared_types {
 
 template <class TextType>
 class TcMensagemRetorno : public binding::TXMLNode {
  public:
   using TXMLNode::TXMLNode;
+  static constexpr binding::Element<TextType> kCodigo{"Codigo"};
+  static constexpr binding::Element<TextType> kMensagem{"Mensagem"};
+  static constexpr binding::Element<TextType> kCorrecao{"Correcao"};
+  static constexpr auto kChildren = binding::Sequence(kCodigo, kMensagem, kCorrecao);
 
-  TextType Codigo() { return Text<TextType>("Codigo"); }
-  TextType Mensagem() { return Text<TextType>("Mensagem"); }
-  TextType Correcao() { return Text<TextType>("Correcao"); }
+  TextType Codigo() { return Get(kCodigo); }
+  TextType Mensagem() { return Get(kMensagem); }
+  TextType Correcao() { return Get(kCorrecao); }
 
-  void SetCodigo(const TextType& value) { SetValue("Codigo", value); }
-  void SetMensagem(const TextType& value) { SetValue("Mensagem", value); }
-  void SetCorrecao(const TextType& value) { SetValue("Correcao", value); }
+  void SetCodigo(const TextType& value) { Set(kCodigo, value); }
+  void SetMensagem(const TextType& value) { Set(kMensagem, value); }
+  void SetCorrecao(const TextType& value) { Set(kCorrecao, value); }
 };
 
 template <class TextType>
 class ListaMensagemRetorno : public binding::TXMLItemCollection<TcMensagemRetorno<TextType>> {
+  using Item = TcMensagemRetorno<TextType>;
+
  public:
-  explicit ListaMensagemRetorno(const binding::NodeInit& init)
-      : binding::TXMLItemCollection<TcMensagemRetorno<TextType>>(init, "MensagemRetorno") {}
+  using binding::TXMLItemCollection<Item>::TXMLItemCollection;
+  static constexpr binding::Repeated<Item> kMensagemRetorno{"MensagemRetorno"};
+  static constexpr auto kChildren = binding::Sequence(kMensagemRetorno);
 };
 
 }  // namespace shared_types

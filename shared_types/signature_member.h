@@ -7,7 +7,8 @@
 
 // The two forms the "Signature" member of a cancellation record takes. Each document set picks
 // one through its `WithSignature` (see cancellation.h); both add their accessors after those of
-// the record they extend and register after it.
+// the record they extend, and their element after its elements. The signature is in the XML
+// Signature namespace under the service layout.
 namespace shared_types {
 
 // No signature member.
@@ -18,13 +19,11 @@ using WithoutSignature = Base;
 template <class Base, class SignatureType>
 class WithSignatureChild : public Base {
  public:
-  explicit WithSignatureChild(const binding::NodeInit& init) : Base(init) {
-    this->template Register<SignatureType>("Signature");
-  }
+  using Base::Base;
+  static constexpr binding::Child<SignatureType> kSignature{"Signature", binding::Ns::Signature};
+  static constexpr auto kChildren = binding::Sequence(Base::kChildren, kSignature);
 
-  std::shared_ptr<SignatureType> Signature() {
-    return this->template Child<SignatureType>("Signature");
-  }
+  std::shared_ptr<SignatureType> Signature() { return this->Get(kSignature); }
 };
 
 // A plain element "dsig:Signature" read and written as text, for sets without a signature model.
@@ -32,10 +31,12 @@ template <class Base, class TextType>
 class WithSignatureText : public Base {
  public:
   using Base::Base;
+  static constexpr binding::Element<TextType> kSignature{"dsig:Signature", binding::Ns::Signature};
+  static constexpr auto kChildren = binding::Sequence(Base::kChildren, kSignature);
 
-  TextType Signature() { return this->template Text<TextType>("dsig:Signature"); }
+  TextType Signature() { return this->Get(kSignature); }
 
-  void SetSignature(const TextType& value) { this->SetValue("dsig:Signature", value); }
+  void SetSignature(const TextType& value) { this->Set(kSignature, value); }
 };
 
 }  // namespace shared_types

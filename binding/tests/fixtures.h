@@ -16,39 +16,44 @@ inline constexpr std::string_view kOtherNs = "urn:test:b";
 class Leaf : public TXMLNode {
  public:
   using TXMLNode::TXMLNode;
-  std::uint32_t Numero() { return Value<std::uint32_t>("Numero"); }
-  std::string Cnpj() { return Text("Cnpj"); }
-  std::string Id() { return Attribute("Id"); }
-  void SetNumero(std::uint32_t v) { SetValue("Numero", v); }
-  void SetCnpj(const std::string& v) { SetValue("Cnpj", v); }
-  void SetId(const std::string& v) { SetAttribute("Id", v); }
+  static constexpr Element<std::uint32_t> kNumero{"Numero"};
+  static constexpr Element<std::string> kCnpj{"Cnpj"};
+  static constexpr Attribute<std::string> kId{"Id"};
+  static constexpr auto kChildren = Sequence(kNumero, kCnpj);
+
+  std::uint32_t Numero() { return Get(kNumero); }
+  std::string Cnpj() { return Get(kCnpj); }
+  std::string Id() { return Get(kId); }
+  void SetNumero(std::uint32_t v) { Set(kNumero, v); }
+  void SetCnpj(const std::string& v) { Set(kCnpj, v); }
+  void SetId(const std::string& v) { Set(kId, v); }
 };
 
 class Messages : public TXMLItemCollection<Leaf> {
  public:
-  explicit Messages(const NodeInit& init) : TXMLItemCollection(init, "Msg") {}
+  using TXMLItemCollection::TXMLItemCollection;
+  static constexpr Repeated<Leaf> kMsg{"Msg"};
+  static constexpr auto kChildren = Sequence(kMsg);
 };
 
 class Root : public TXMLNode {
  public:
-  explicit Root(const NodeInit& init) : TXMLNode(init) {
-    Register<Leaf>("Leaf");
-    Register<Messages>("Lista");
-    Register<Leaf>("Item");
-  }
-  std::shared_ptr<Leaf> LeafChild() { return Child<Leaf>("Leaf"); }
-  std::shared_ptr<Messages> Lista() { return Child<Messages>("Lista"); }
+  using TXMLNode::TXMLNode;
+  static constexpr Child<Leaf> kLeaf{"Leaf"};
+  static constexpr Child<Messages> kLista{"Lista"};
   // The root's own "Item" children, viewed as a collection hosted by the root.
-  std::shared_ptr<TXMLItemCollection<Leaf>> ItemList() {
-    return Items<TXMLItemCollection<Leaf>>("Item");
-  }
-  std::shared_ptr<TXMLTextList<std::u16string>> Notes() {
-    return Items<TXMLTextList<std::u16string>>("Note");
-  }
+  static constexpr Items<TXMLItemCollection<Leaf>> kItem{"Item"};
+  static constexpr Items<TXMLTextList<std::u16string>> kNote{"Note"};
+  static constexpr auto kChildren = Sequence(kLeaf, kLista, kItem, kNote);
+
+  std::shared_ptr<Leaf> LeafChild() { return Get(kLeaf); }
+  std::shared_ptr<Messages> Lista() { return Get(kLista); }
+  std::shared_ptr<TXMLItemCollection<Leaf>> ItemList() { return Get(kItem); }
+  std::shared_ptr<TXMLTextList<std::u16string>> Notes() { return Get(kNote); }
 };
 
-inline std::shared_ptr<Root> Parse(std::string_view xml) {
-  return BindDocument<Root>(ParseDocument(xml), "Root", kNs);
+inline std::shared_ptr<Root> Parse(std::string_view xml, Layout layout = Layout::Specified) {
+  return BindDocument<Root>(ParseDocument(xml, layout), "Root", kNs);
 }
 
 // The serialised document without its declaration line and final line break.

@@ -173,7 +173,7 @@ TEST(Registration, LateRegistrationKeepsEarlierHandlesInStep) {
   auto root = Parse(R"(<Root xmlns="urn:test:a"/>)");
   auto first = root->LeafChild();
   first->ChildElement("X");
-  root->RegisterChildType("Y", &MakeNode<Leaf>);
+  root->RegisterChildType("Y", &kNodeType<Leaf>);
   EXPECT_EQ(root->LeafChild(), first);
   root->LeafChild()->ChildElement("Z");
   first->ChildElement("Z");

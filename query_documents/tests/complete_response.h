@@ -96,9 +96,16 @@ inline std::string CompleteResponseXml(std::int64_t messages = 3,
 }
 
 // The response of CompleteResponseXml, bound as a file would be.
-inline std::shared_ptr<TXMLConsultarNfseRpsResposta> ParseResponse(const std::string& xml) {
-  return binding::BindDocument<TXMLConsultarNfseRpsResposta>(
-      binding::ParseDocument(xml), "ConsultarNfseRpsResposta", ResponseNamespace);
+inline std::shared_ptr<TXMLConsultarNfseRpsResposta> ParseResponse(
+    const std::string& xml, binding::Layout layout = binding::Layout::Specified) {
+  return binding::BindDocument<TXMLConsultarNfseRpsResposta>(binding::ParseDocument(xml, layout),
+                                                             ResponseRootName, ResponseNamespace);
+}
+
+// The same response as the service writes it: every element where the service layout puts it.
+inline std::string CompleteServiceResponseXml(std::int64_t messages = 3) {
+  auto specified = ParseResponse(CompleteResponseXml(messages));
+  return binding::ConvertLayout(*specified, binding::Layout::Service)->XmlBytes();
 }
 
 // The values the viewer lists from the invoice and its records, in its order, each read afresh
