@@ -18,8 +18,8 @@ std::function<void(const fs::path&)>& BeforeReplace() {
   return hook;
 }
 
-// The name as UTF-8 on every platform (fs::path::string() is the ANSI code page on Windows,
-// and throws for a name it cannot hold).
+// The name as UTF-8 on every platform: on Windows fs::path::string() is not UTF-8, and its
+// conversion can throw for a name beyond ASCII.
 std::string Utf8Name(const fs::path& path) {
   const std::u8string name = path.u8string();
   return std::string(name.begin(), name.end());
