@@ -53,7 +53,7 @@ TEST_P(ProgramWindow, EachIsTheShellWithItsNamedControls) {
 }
 
 TEST_P(ProgramWindow, TwoOfThemKeepTheirOwnRequest) {
-  TempDir dir;
+  test_support::TempFolder dir;
   auto first = GetParam().make();
   auto second = GetParam().make();
   Click(*first, "Button10");

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "acceptance/bindings_support.h"
+#include "test_support/temp_folder.h"
 
 #include <ostream>
 
@@ -55,11 +56,11 @@ QString OpenFailed(const QString& title);
 QString SaveSucceeded(const QString& path);
 QString SaveFailed();
 
-// A fresh window of the program `Make` builds, and a scratch folder, for each test.
+// A fresh window of the program `Make` builds, and a folder of its own, for each test.
 template <std::unique_ptr<QWidget> (*Make)()>
 class WindowTest : public testing::Test {
  protected:
-  TempDir dir_;
+  test_support::TempFolder dir_;
   std::unique_ptr<QWidget> window_ = Make();
 };
 

@@ -64,4 +64,13 @@ std::shared_ptr<TXMLDocument> ConvertLayout(TXMLNode& root, Layout target) {
   return made;
 }
 
+std::shared_ptr<TXMLDocument> CopyToNewDocument(TXMLNode& element, Layout layout) {
+  xmlNode* from = element.Dom();
+  if (!from || from->type != XML_ELEMENT_NODE) throw Error("The node views no element");
+  const std::shared_ptr<TXMLDocument> made = NewDocument("1.0", layout);
+  made->SetEncoding("UTF-8");
+  xml::CopyAsRoot(from, made->dom_);
+  return made;
+}
+
 }  // namespace binding

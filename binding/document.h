@@ -101,6 +101,7 @@ class TXMLDocument : public std::enable_shared_from_this<TXMLDocument> {
   friend class TXMLNodeCollection;
   friend std::optional<Layout> DetectLayout(const TXMLDocument& document);
   friend std::shared_ptr<TXMLDocument> ConvertLayout(TXMLNode& root, Layout target);
+  friend std::shared_ptr<TXMLDocument> CopyToNewDocument(TXMLNode& element, Layout layout);
 
   TXMLNode* Own(std::unique_ptr<TXMLNode> node);
   void KeepDetached(_xmlNode* node) { detached_.push_back(node); }
@@ -134,6 +135,11 @@ std::shared_ptr<TXMLDocument> OpenDocument(const std::filesystem::path& path,
 // Parses bytes held in memory, as OpenDocument parses a file's.
 std::shared_ptr<TXMLDocument> ParseDocument(std::string_view bytes,
                                             Layout layout = Layout::Specified);
+
+// A new document of version "1.0" and encoding "UTF-8" whose root is a copy of `element` and
+// everything below it, declaring the namespaces it uses; for a message carried inside another.
+std::shared_ptr<TXMLDocument> CopyToNewDocument(TXMLNode& element,
+                                                Layout layout = Layout::Specified);
 
 // The document element bound as `Root`; fails with "Interface not supported" when it has another
 // name or namespace.

@@ -152,6 +152,7 @@ class TXMLNode {
   friend class TXMLDocument;
   friend class TXMLNodeCollection;
   friend std::shared_ptr<TXMLDocument> ConvertLayout(TXMLNode& root, Layout target);
+  friend std::shared_ptr<TXMLDocument> CopyToNewDocument(TXMLNode& element, Layout layout);
   struct Extras;
   struct Registration;
 

@@ -246,6 +246,13 @@ void CopyAttributes(const xmlNode* from, xmlNode* to) {
   }
 }
 
+void CopyAsRoot(const xmlNode* element, xmlDoc* doc) {
+  xmlNode* copy = xmlDocCopyNode(const_cast<xmlNode*>(element), doc, 1);
+  if (!copy) throw Error("The XML DOM could not be created");
+  xmlDocSetRootElement(doc, copy);
+  xmlReconciliateNs(doc, copy);
+}
+
 xmlNode* CopyNode(const xmlNode* node, xmlDoc* doc) {
   if (node->type == XML_DTD_NODE) {
     xmlDtd* dtd = xmlCopyDtd(reinterpret_cast<xmlDtd*>(const_cast<xmlNode*>(node)));

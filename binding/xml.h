@@ -98,6 +98,8 @@ void SetContent(xmlNode* textNode, std::string_view utf8);
 void SetAttribute(xmlNode* element, std::string_view name, std::string_view utf8);
 // Copies the attributes of `from` onto `to`, declaring what namespaced ones need.
 void CopyAttributes(const xmlNode* from, xmlNode* to);
+// A deep copy of `element` as the root of `doc`, declaring on it what namespaces it uses.
+void CopyAsRoot(const xmlNode* element, xmlDoc* doc);
 // A deep copy of a node that is not an element (text, comment, processing instruction, DTD), for
 // `doc`; a DTD becomes the document's internal subset.
 xmlNode* CopyNode(const xmlNode* node, xmlDoc* doc);

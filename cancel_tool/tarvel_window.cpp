@@ -4,18 +4,16 @@
 
 #include "cancel_documents/request.h"
 #include "cancel_documents/response.h"
-#include "cancel_tool/request_fields.h"
-#include "cancel_tool/response_listing.h"
+#include "cancel_tool/proposed_name.h"
+#include "listings/cancel.h"
 #include "window_shell/window_shell.h"
 
 namespace cancel_tool {
 
 namespace {
 
-using window_shell::GridFields;
 using window_shell::ShellDescription;
 using window_shell::ShellHandlers;
-using window_shell::TValueListEditor;
 namespace request = cancel_documents::request;
 namespace response = cancel_documents::response;
 
@@ -30,7 +28,6 @@ std::string Local(const QString& text) {
     throw std::runtime_error("the text holds a character the 8-bit encoding lacks");
   return local.toStdString();
 }
-QString FromLocal(const std::string& text) { return QString::fromLocal8Bit(text); }
 
 ShellDescription TarvelDescription() {
   ShellDescription d;
@@ -40,36 +37,20 @@ ShellDescription TarvelDescription() {
   d.responseTab = QStringLiteral("CancelarNfseResposta");
   d.upperGridTabs = {QStringLiteral("Pedido"), QStringLiteral("InfPedidoCancelamento")};
   d.lowerGridTab = QStringLiteral("IdentificacaoNfse");
-  d.upperGrid = {{QStringLiteral("id"), QStringLiteral("1")},
-                 {QStringLiteral("codigoCancelamento"), QStringLiteral("1")}};
-  d.lowerGrid = {{QStringLiteral("numero"), QStringLiteral("1")},
-                 {QStringLiteral("cnpj"), QStringLiteral("11222333000181")},
-                 {QStringLiteral("inscricaoMunicipal"), QStringLiteral("Isento")},
-                 {QStringLiteral("codigoMunicipio"), QStringLiteral("2927408")}};
+  for (const listings::CancelRequestField& field : listings::CancelRequestFields()) {
+    d.fields.push_back({field.grid == listings::Grid::Upper ? window_shell::Grid::Upper
+                                                            : window_shell::Grid::Lower,
+                        QString::fromUtf8(field.key), QString::fromUtf8(field.start)});
+  }
   d.startTab = window_shell::kRequestTab;
   return d;
 }
 
-RequestFields FieldsOf(const TForm1& form) {
-  const TValueListEditor& upper = form.ValueListEditor77();
-  const TValueListEditor& lower = form.ValueListEditor3();
-  return {Local(upper.Value(QStringLiteral("id"))),
-          Local(upper.Value(QStringLiteral("codigoCancelamento"))),
-          Local(lower.Value(QStringLiteral("numero"))),
-          Local(lower.Value(QStringLiteral("cnpj"))),
-          Local(lower.Value(QStringLiteral("inscricaoMunicipal"))),
-          Local(lower.Value(QStringLiteral("codigoMunicipio")))};
-}
-
-void ShowFields(TForm1& form, const RequestFields& fields) {
-  TValueListEditor& upper = form.ValueListEditor77();
-  TValueListEditor& lower = form.ValueListEditor3();
-  upper.SetValue(QStringLiteral("id"), FromLocal(fields.id));
-  upper.SetValue(QStringLiteral("codigoCancelamento"), FromLocal(fields.codigoCancelamento));
-  lower.SetValue(QStringLiteral("numero"), FromLocal(fields.numero));
-  lower.SetValue(QStringLiteral("cnpj"), FromLocal(fields.cnpj));
-  lower.SetValue(QStringLiteral("inscricaoMunicipal"), FromLocal(fields.inscricaoMunicipal));
-  lower.SetValue(QStringLiteral("codigoMunicipio"), FromLocal(fields.codigoMunicipio));
+// The grids' values as the request's fields take them: UTF-8.
+std::vector<std::string> FieldTexts(const TForm1& form) {
+  std::vector<std::string> texts;
+  for (const QString& value : form.FieldValues()) texts.push_back(value.toStdString());
+  return texts;
 }
 
 // Tarvel's module state (the shell keeps the last opened path and the title) and handlers.
@@ -81,34 +62,43 @@ class TarvelHandlers : public ShellHandlers {
   }
 
   // "1. Novo": a new request from the grids, current from its first step on.
-  void Button10Click(TForm1& form) override {
+  void OnNew(TForm1& form) override {
     form.NewRequest([&] {
       request_ = request::NewCancelarNfseEnvio();
       request_->OwnerDocument()->SetEncoding("UTF-8");
-      WriteRequest(*request_, FieldsOf(form));
+      listings::WriteRequest(*request_, listings::CancelRequestFields(), FieldTexts(form));
     });
   }
 
-  // "Abrir" on the request tab: a saved request back into the grids.
-  void Button12Click(TForm1& form) override {
-    form.OpenRequest(GridFields<RequestFields>{FieldsOf, ShowFields},
-                     [&](const QString& path, RequestFields& fields) {
-                       request_ = request::OpenCancelarNfseEnvio(Local(path));
-                       ReadRequest(*request_, fields);
+  // "Abrir" on the request tab: a saved request back into the grids, up to a value that cannot
+  // be read.
+  void OnOpenRequest(TForm1& form) override {
+    form.OpenFile([&](const QString& path) {
+      request_ = request::OpenCancelarNfseEnvio(Local(path));
+      const listings::Listing listing = listings::ListCancelRequest(*request_);
+      form.ShowFieldValues(listings::Texts(listing.values));
+      listings::ThrowIfStopped(listing);
+    });
+  }
+
+  // "2.Salvar": the current request, as it is now, to the chosen file; before the first New or
+  // Open there is none, and the save fails.
+  void OnSave(TForm1& form) override {
+    form.SaveRequest(ProposedRequestName(form.UpperGrid().Value(QStringLiteral("Id"))),
+                     [&](const std::filesystem::path& file) {
+                       if (!request_) throw std::runtime_error("there is no request to save yet");
+                       request_->OwnerDocument()->SaveToFile(file);
                      });
   }
 
-  // "2.Salvar": the current request, as it is now, to the chosen file.
-  void Button2Click(TForm1& form) override {
-    form.SaveRequest(ProposedRequestName(form.ValueListEditor77().Value(QStringLiteral("Id"))),
-                     request_.get());
-  }
-
-  // "Abrir" on the response tab: lists a cancellation response in Memo5.
-  void Button3Click(TForm1& form) override {
+  // "Abrir" on the response tab: lists a cancellation response in the lower listing box, up to a
+  // value that cannot be read.
+  void OnOpenResponse(TForm1& form) override {
     form.OpenFile([&](const QString& path) {
       response_ = response::OpenCancelarNfseResposta(Local(path));
-      form.Memo5().List([&](std::vector<std::string>& lines) { ListResponse(*response_, lines); });
+      const listings::Listing listing = listings::ListCancelResponse(*response_);
+      form.LowerListing().AddLines(listings::Lines(listing.values));
+      listings::ThrowIfStopped(listing);
     });
   }
 

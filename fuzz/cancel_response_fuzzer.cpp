@@ -2,8 +2,8 @@
 // every field on its own so that one failing value does not hide the readers after it.
 
 #include "cancel_documents/response.h"
-#include "cancel_tool/response_listing.h"
 #include "fuzz/fuzz_support.h"
+#include "listings/cancel.h"
 
 using cancel_documents::response::TXMLCancelarNfseResposta;
 
@@ -11,8 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz::OpenWalkSave<TXMLCancelarNfseResposta>(
       fuzz::Bytes(data, size), "CancelarNfseResposta", cancel_documents::response::TargetNamespace,
       [](TXMLCancelarNfseResposta& root) {
-        std::vector<std::string> lines;
-        fuzz::Try([&] { cancel_tool::ListResponse(root, lines); });
+        (void)listings::ListCancelResponse(root);
         const auto confirmacao = [&] { return root.Cancelamento()->Confirmacao(); };
         const auto identificacao = [&] {
           return confirmacao()->Pedido()->InfPedidoCancelamento()->IdentificacaoNfse();

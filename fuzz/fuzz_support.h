@@ -25,18 +25,22 @@ void Try(Read&& read) {
   }
 }
 
-// Parses the input as `Root`, then gives it to `walk` and serialises what the walk left, as
-// opening and then saving a document does. Input that is not such a document ends it.
+// Parses the input as `Root` under each layout, then gives it to `walk` and serialises what the
+// walk left, as opening and then saving a document does. Input that is not such a document ends
+// it. The two layouts take different paths through the node layer: reads that create elements,
+// and reads that create nothing but pending views whose writes go in sequence order.
 template <class Root, class Walk>
 void OpenWalkSave(std::string_view bytes, std::string_view tag, std::string_view ns, Walk&& walk) {
-  std::shared_ptr<Root> root;
-  try {
-    root = binding::BindDocument<Root>(binding::ParseDocument(bytes), tag, ns);
-  } catch (const binding::Error&) {
-    return;
+  for (const binding::Layout layout : {binding::Layout::Specified, binding::Layout::Service}) {
+    std::shared_ptr<Root> root;
+    try {
+      root = binding::BindDocument<Root>(binding::ParseDocument(bytes, layout), tag, ns);
+    } catch (const binding::Error&) {
+      return;
+    }
+    walk(*root);
+    Try([&] { (void)root->OwnerDocument()->XmlBytes(); });
   }
-  walk(*root);
-  Try([&] { (void)root->OwnerDocument()->XmlBytes(); });
 }
 
 }  // namespace fuzz

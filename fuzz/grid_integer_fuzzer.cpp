@@ -4,15 +4,15 @@
 #include <string>
 
 #include "fuzz/fuzz_support.h"
-#include "window_shell/grid_integer.h"
+#include "listings/grid_integer.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::int32_t value = 0;
   try {
-    value = window_shell::ParseGridInteger(fuzz::Bytes(data, size));
+    value = listings::ParseGridInteger(fuzz::Bytes(data, size));
   } catch (const binding::ConversionError&) {
     return 0;
   }
-  if (window_shell::ParseGridInteger(std::to_string(value)) != value) std::abort();
+  if (listings::ParseGridInteger(std::to_string(value)) != value) std::abort();
   return 0;
 }

@@ -1,8 +1,10 @@
-// Opens a query response, reads its invoice's own values and return messages through their
-// typed readers, then visits every element below the root through the bound child lists, so
-// each registered type down the tree is made and every text is read.
+// Opens a query response, lists it as Orvane's response handler does, reads its invoice's own
+// values and return messages through their typed readers one by one, then visits every element
+// below the root through the bound child lists, so each registered type down the tree is made
+// and every text is read.
 
 #include "fuzz/fuzz_support.h"
+#include "listings/query.h"
 #include "query_documents/response.h"
 
 using query_documents::TXMLConsultarNfseRpsResposta;
@@ -27,6 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz::OpenWalkSave<TXMLConsultarNfseRpsResposta>(
       fuzz::Bytes(data, size), "ConsultarNfseRpsResposta", query_documents::ResponseNamespace,
       [](TXMLConsultarNfseRpsResposta& root) {
+        (void)listings::ListQueryResponse(root);
         Visit(root, 0);
         const auto inf = [&] { return root.CompNfse()->Nfse()->InfNfse(); };
         fuzz::Try([&] { (void)inf()->Id(); });

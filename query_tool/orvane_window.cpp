@@ -1,18 +1,18 @@
 #include "query_tool/orvane_window.h"
 
-#include "query_documents/request.h"
+#include <stdexcept>
+
+#include "listings/query.h"
+#include "query_documents/query_documents.h"
 #include "query_tool/namespace_patch.h"
-#include "query_tool/request_fields.h"
-#include "query_tool/response_listing.h"
+#include "query_tool/proposed_name.h"
 #include "window_shell/window_shell.h"
 
 namespace query_tool {
 
 namespace {
 
-using window_shell::GridFields;
 using window_shell::ShellDescription;
-using window_shell::TValueListEditor;
 
 const QString kTitle = QStringLiteral("Consulta de NFS-e");
 
@@ -24,31 +24,20 @@ ShellDescription OrvaneDescription() {
   d.responseTab = QStringLiteral("ConsultarNfseRpsResposta");
   d.upperGridTabs = {QStringLiteral("IdentificacaoRps")};
   d.lowerGridTab = QStringLiteral("Prestador");
-  d.upperGrid = {{QStringLiteral("Numero"), QStringLiteral("4")},
-                 {QStringLiteral("Serie"), QStringLiteral("1")},
-                 {QStringLiteral("Tipo"), QStringLiteral("1")}};
-  d.lowerGrid = {{QStringLiteral("Cnpj"), QStringLiteral("99888777000166")},
-                 {QStringLiteral("InscricaoMunicipal"), QStringLiteral("552190")}};
+  for (const listings::QueryRequestField& field : listings::QueryRequestFields()) {
+    d.fields.push_back({field.grid == listings::Grid::Upper ? window_shell::Grid::Upper
+                                                            : window_shell::Grid::Lower,
+                        QString::fromUtf8(field.key), QString::fromUtf8(field.start)});
+  }
   d.startTab = window_shell::kResponseTab;
   return d;
 }
 
-RequestFields FieldsOf(const TForm1& form) {
-  const TValueListEditor& upper = form.ValueListEditor77();
-  const TValueListEditor& lower = form.ValueListEditor3();
-  return {upper.Value(QStringLiteral("Numero")), upper.Value(QStringLiteral("Serie")),
-          upper.Value(QStringLiteral("Tipo")), lower.Value(QStringLiteral("Cnpj")),
-          lower.Value(QStringLiteral("InscricaoMunicipal"))};
-}
-
-void ShowFields(TForm1& form, const RequestFields& fields) {
-  TValueListEditor& upper = form.ValueListEditor77();
-  TValueListEditor& lower = form.ValueListEditor3();
-  upper.SetValue(QStringLiteral("Numero"), fields.numero);
-  upper.SetValue(QStringLiteral("Serie"), fields.serie);
-  upper.SetValue(QStringLiteral("Tipo"), fields.tipo);
-  lower.SetValue(QStringLiteral("Cnpj"), fields.cnpj);
-  lower.SetValue(QStringLiteral("InscricaoMunicipal"), fields.inscricaoMunicipal);
+// The grids' values as the request's fields take them: UTF-16, so no character is lost.
+std::vector<std::u16string> FieldTexts(const TForm1& form) {
+  std::vector<std::u16string> texts;
+  for (const QString& value : form.FieldValues()) texts.push_back(value.toStdU16String());
+  return texts;
 }
 
 // Orvane's module state (the shell keeps the last opened path and the title) and handlers.
@@ -60,37 +49,47 @@ class OrvaneHandlers : public window_shell::ShellHandlers {
   }
 
   // "1. Novo": a new request from the grids, current from its first step on.
-  void Button10Click(TForm1& form) override {
+  void OnNew(TForm1& form) override {
     form.NewRequest([&] {
       request_ = query_documents::NewConsultarNfseRpsEnvio();
       request_->OwnerDocument()->SetEncoding("UTF-8");
-      WriteRequest(*request_, FieldsOf(form));
+      listings::WriteRequest(*request_, listings::QueryRequestFields(), FieldTexts(form));
     });
   }
 
-  // "Abrir" on the request tab: a request file back into the grids.
-  void Button12Click(TForm1& form) override {
-    form.OpenRequest(GridFields<RequestFields>{FieldsOf, ShowFields},
-                     [&](const QString& path, RequestFields& fields) {
-                       request_ = query_documents::OpenConsultarNfseRpsEnvio(path.toStdU16String());
-                       ReadRequest(*request_, fields);
-                     });
+  // "Abrir" on the request tab: a request file back into the grids, up to a value that cannot
+  // be read.
+  void OnOpenRequest(TForm1& form) override {
+    form.OpenFile([&](const QString& path) {
+      request_ = query_documents::OpenConsultarNfseRpsEnvio(path.toStdU16String());
+      const listings::Listing listing = listings::ListQueryRequest(*request_);
+      form.ShowFieldValues(listings::Texts(listing.values));
+      listings::ThrowIfStopped(listing);
+    });
   }
 
   // "2.Salvar": the current request, as it is now, to a time-stamped file, which is then
-  // adjusted so that its five fields declare the shared types namespace.
-  void Button2Click(TForm1& form) override {
-    form.SaveRequest(ProposedRequestName(form.Now()), request_.get(), AdjustSavedRequest);
+  // adjusted so that its five fields declare the shared types namespace. Before the first New or
+  // Open there is no request, and the save fails.
+  void OnSave(TForm1& form) override {
+    form.SaveRequest(ProposedRequestName(form.Now()), [&](const std::filesystem::path& file) {
+      if (!request_) throw std::runtime_error("there is no request to save yet");
+      request_->OwnerDocument()->SaveToFile(file);
+      AdjustSavedRequest(file);
+    });
   }
 
-  // "Abrir" on the response tab: the returned NFS-e into Memo4, its return messages into Memo5.
-  // A value that fails stops the listing; no later line goes to either box.
-  void Button3Click(TForm1& form) override {
+  // "Abrir" on the response tab: the returned NFS-e into the upper listing box, its return
+  // messages into the lower one. A value that cannot be read stops the listing; no later line
+  // goes to either box.
+  void OnOpenResponse(TForm1& form) override {
     form.OpenFile([&](const QString& path) {
       response_ = query_documents::OpenConsultarNfseRpsResposta(path.toStdU16String());
-      form.Memo4().List([&](std::vector<std::u16string>& lines) { ListNfse(*response_, lines); });
-      form.Memo5().List(
-          [&](std::vector<std::u16string>& lines) { ListReturnMessages(*response_, lines); });
+      const listings::Listing listing = listings::ListQueryResponse(*response_);
+      const auto [invoice, messages] = listings::SplitAtReturnMessages(listing);
+      form.UpperListing().AddLines(listings::Lines(invoice));
+      form.LowerListing().AddLines(listings::Lines(messages));
+      listings::ThrowIfStopped(listing);
     });
   }
 

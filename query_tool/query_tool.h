@@ -4,5 +4,4 @@
 
 #include "query_tool/namespace_patch.h"
 #include "query_tool/orvane_window.h"
-#include "query_tool/request_fields.h"
-#include "query_tool/response_listing.h"
+#include "query_tool/proposed_name.h"

@@ -4,21 +4,33 @@
 // the frames of the request and response handlers, and the Clear handler.
 //
 // A program supplies two things and gets its window back:
-//   ShellDescription  its captions, document title, the nested tabs and rows of its two grids
-//                     (ValueListEditor77 on top, ValueListEditor3 below) and the tab in front;
+//   ShellDescription  its captions, document title, the nested tabs around its two grids, its
+//                     request fields (the grid, key and start value of each) and the tab in front;
 //   ShellHandlers     an object holding its own state (its documents) with the handlers of
 //                     "1. Novo", "Abrir" (request), "2.Salvar" and "Abrir" (response).
 //
 //   auto window = std::make_unique<TForm1>(Describe(), std::make_unique<MyHandlers>());
 //
 // Handlers get the window and give only their document steps to its frames: NewRequest(),
-// OpenRequest(), SaveRequest() and, for a response, OpenFile() with TMemo::List(), which appends
-// a listing in one edit. The frames ask for files, bring tab 0 to the front, run the steps under
-// the handler's one failure guard and log the handler's line (texts in messages.h).
-// "Limpar Campos" is the shell's own Button5Click.
+// OpenFile() and SaveRequest(), reading and showing plain values (FieldValues(),
+// ShowFieldValues(), TMemo::AddLines()). The frames ask for files, bring tab 0 to the front, run
+// the steps under the handler's one failure guard and log the handler's line (texts in
+// messages.h); a failure's own reason goes to the debug output (FailureLog()). "Limpar Campos"
+// is the shell's own OnClear.
+//
+// The C++ names speak of roles; every control and dialog keeps its component name as its Qt
+// objectName, which users of the window (and its tests) find it by:
+//   Pages()         PageControl25       Preview()         WebBrowser1
+//   UpperGrid()     ValueListEditor77   SaveDialog()      SaveDialog1
+//   LowerGrid()     ValueListEditor3    OpenDialog()      OpenDialog1
+//   Log()           Memo1               OnNew()           Button10
+//   Information()   Memo3               OnOpenRequest()   Button12
+//   UpperListing()  Memo4               OnSave()          Button11
+//   LowerListing()  Memo5               OnOpenResponse()  Button3
+//                                       OnClear()         Button14 and Button4
 
 #include <QDateTime>
-#include <QScopeGuard>
+#include <QLoggingCategory>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -26,10 +38,9 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <type_traits>
+#include <string>
 #include <vector>
 
-#include "window_shell/grid_integer.h"
 #include "window_shell/log_line.h"
 #include "window_shell/memo.h"
 #include "window_shell/messages.h"
@@ -40,26 +51,33 @@ class QFileDialog;
 class QTabWidget;
 class TForm1;
 
-namespace binding {
-class TXMLNode;
-}
-
 namespace window_shell {
 
-// Tab indices of PageControl25.
+// Tab indices of Pages().
 enum Tab { kInformationTab = 0, kRequestTab = 1, kResponseTab = 2, kHowToBuyTab = 3 };
+
+// The request tab's two grids: UpperGrid() along the top, LowerGrid() below it.
+enum class Grid { Upper, Lower };
+
+// One field of the request as the grids show it: its grid, its key and its value at start.
+struct GridField {
+  Grid grid;
+  QString key;
+  QString start;
+};
 
 struct ShellDescription {
   QString caption;      // the window caption
   QString title;        // the document title the log messages name
   QString requestTab;   // caption of tab 1
   QString responseTab;  // caption of tab 2
-  // One-tab controls nested around ValueListEditor77, outermost first.
+  // One-tab controls nested around the upper grid, outermost first.
   QStringList upperGridTabs;
-  // The tab, below ValueListEditor77, that holds ValueListEditor3.
+  // The tab, below the upper grid, that holds the lower one.
   QString lowerGridTab;
-  std::vector<GridRow> upperGrid;  // ValueListEditor77's rows and start values
-  std::vector<GridRow> lowerGrid;  // ValueListEditor3's rows and start values
+  // The request's fields in the order New writes and Open reads them; each grid shows its own
+  // in that order.
+  std::vector<GridField> fields;
   int startTab = kRequestTab;
 };
 
@@ -70,18 +88,15 @@ using ::TForm1;
 class ShellHandlers {
  public:
   virtual ~ShellHandlers() = default;
-  virtual void Button10Click(TForm1& form) = 0;  // "1. Novo"
-  virtual void Button12Click(TForm1& form) = 0;  // "Abrir" on the request tab
-  virtual void Button2Click(TForm1& form) = 0;   // "2.Salvar" (Button11)
-  virtual void Button3Click(TForm1& form) = 0;   // "Abrir" on the response tab
+  virtual void OnNew(TForm1& form) = 0;           // "1. Novo"
+  virtual void OnOpenRequest(TForm1& form) = 0;   // "Abrir" on the request tab
+  virtual void OnSave(TForm1& form) = 0;          // "2.Salvar"
+  virtual void OnOpenResponse(TForm1& form) = 0;  // "Abrir" on the response tab
 };
 
-// How a program's request fields go between its two grids and a plain value of its own.
-template <class Fields>
-struct GridFields {
-  Fields (*collect)(const TForm1& form);
-  void (*show)(TForm1& form, const Fields& fields);
-};
+// Where a handler's failure is told with its reason (category "nfse.handlers", warnings): the
+// log line names only the handler, as the user reads it; this says why, for whoever debugs it.
+Q_DECLARE_LOGGING_CATEGORY(FailureLog)
 
 // A path the user chose, as a file system path: wide text all the way, so no character is lost.
 std::filesystem::path FilePath(const QString& path);
@@ -96,18 +111,18 @@ class TForm1 : public QWidget {
          std::unique_ptr<window_shell::ShellHandlers> handlers, QWidget* parent = nullptr);
   ~TForm1() override;
 
-  QTabWidget& PageControl25() const { return *pages_; }
-  TValueListEditor& ValueListEditor77() const { return *upperGrid_; }
-  TValueListEditor& ValueListEditor3() const { return *lowerGrid_; }
-  TMemo& Memo1() const { return *log_; }
-  TMemo& Memo3() const { return *information_; }
-  TMemo& Memo4() const { return *upperListing_; }
-  TMemo& Memo5() const { return *lowerListing_; }
-  TWebBrowser& WebBrowser1() const { return *preview_; }
+  QTabWidget& Pages() const { return *pages_; }
+  TValueListEditor& UpperGrid() const { return *upperGrid_; }
+  TValueListEditor& LowerGrid() const { return *lowerGrid_; }
+  TMemo& Log() const { return *log_; }
+  TMemo& Information() const { return *information_; }
+  TMemo& UpperListing() const { return *upperListing_; }
+  TMemo& LowerListing() const { return *lowerListing_; }
+  TWebBrowser& Preview() const { return *preview_; }
   // The dialogs are made when first needed (building them costs more than the rest of the
-  // window), as children named SaveDialog1 and OpenDialog1.
-  QFileDialog& SaveDialog1();
-  QFileDialog& OpenDialog1();
+  // window).
+  QFileDialog& SaveDialog();
+  QFileDialog& OpenDialog();
   // The response tab, for a program that adds a control of its own there.
   QWidget& ResponsePage() const { return *responsePage_; }
 
@@ -119,11 +134,12 @@ class TForm1 : public QWidget {
   std::optional<QString> Ask(QFileDialog& dialog);
   // Records `path` as the last opened path and shows it in the preview pane.
   void ShowOpenedFile(const QString& path);
-  // Appends one log line to Memo1, stamped with Now().
-  void Log(const QString& message);
-  // A handler's one failure guard: any failure of `steps` ends them and logs `failedMessage`;
-  // what was done before it stays done.
-  void Guarded(const QString& failedMessage, const std::function<void()>& steps);
+  // Appends one log line to the log box, stamped with Now().
+  void LogMessage(const QString& message);
+  // The values of the request's fields as the grids hold them, in the order of the fields.
+  QStringList FieldValues() const;
+  // Shows `values` (UTF-8) in the first fields, in their order; later fields keep theirs.
+  void ShowFieldValues(const std::vector<std::string>& values);
 
   // The frames of the handlers; a program gives only its document steps, and any failure of
   // them logs the handler's failed line.
@@ -132,25 +148,11 @@ class TForm1 : public QWidget {
   // "Abrir": asks for a file (cancel ends silently), brings tab 0 to the front, `read(path)`,
   // then records and previews the file and logs the Open succeeded line.
   void OpenFile(const std::function<void(const QString& path)>& read);
-  // "Abrir" on the request tab: OpenFile, where `read(path, fields)` opens the request and reads
-  // its fields over the grids' values. Whatever happens, the grids then show `fields`: the rows
-  // read before a failure keep their new values, the later rows their old ones.
-  template <class Fields>
-  void OpenRequest(
-      window_shell::GridFields<Fields> grids,
-      const std::type_identity_t<std::function<void(const QString& path, Fields& fields)>>& read) {
-    OpenFile([&](const QString& path) {
-      Fields fields = grids.collect(*this);
-      const auto show = qScopeGuard([&] { grids.show(*this, fields); });
-      read(path, fields);
-    });
-  }
   // "2.Salvar": proposes `name`, asks for a path (cancel ends silently), brings tab 0 to the
-  // front and saves the document of `request` there, replacing any file; with no request yet
-  // (null) the save fails and writes nothing. `adjust`, when given, then works on the saved
-  // file. Last the file is previewed and the Save succeeded line logged.
-  void SaveRequest(const QString& name, const binding::TXMLNode* request,
-                   const std::function<void(const std::filesystem::path& file)>& adjust = {});
+  // front and has `save` write the request to that file, replacing any file there; `save` fails
+  // when there is nothing to save. Then the file is previewed and the Save succeeded line logged.
+  void SaveRequest(const QString& name,
+                   const std::function<void(const std::filesystem::path& file)>& save);
 
   // The clock of every time stamp; the system's local time unless replaced.
   QDateTime Now() const { return clock_(); }
@@ -158,15 +160,23 @@ class TForm1 : public QWidget {
 
   // "Limpar Campos": brings the request tab to the front and sets every value of every grid of
   // the window to "0". Touches no document, listing or log.
-  void Button5Click();
+  void OnClear();
 
  private:
+  // A handler's one failure guard: any failure of `steps` ends them, logs `failedMessage` and
+  // tells its reason on FailureLog, naming the `handler`; what was done before it stays done.
+  void Guarded(const char* handler, const QString& failedMessage,
+               const std::function<void()>& steps);
+
   QWidget* MakeInformationPage();
   QWidget* MakeRequestPage(const window_shell::ShellDescription& description);
   QWidget* MakeResponsePage();
   QWidget* MakeHowToBuyPage();
 
+  TValueListEditor& GridOf(window_shell::Grid grid) const;
+
   std::unique_ptr<window_shell::ShellHandlers> handlers_;
+  std::vector<window_shell::GridField> fields_;
   QString lastOpenedPath_;
   QString title_;
   std::function<QDateTime()> clock_;

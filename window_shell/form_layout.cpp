@@ -122,10 +122,11 @@ TMemo* MakeListing(const char* name) {
   return memo;
 }
 
-TValueListEditor* MakeGrid(const char* name, const std::vector<GridRow>& rows) {
+TValueListEditor* MakeGrid(const char* name, Grid which, const std::vector<GridField>& fields) {
   auto* grid = new TValueListEditor;
   grid->setObjectName(QLatin1String(name));
-  for (const GridRow& row : rows) grid->SetValue(row.key, row.value);
+  for (const GridField& field : fields)
+    if (field.grid == which) grid->SetValue(field.key, field.start);
   return grid;
 }
 
@@ -165,6 +166,7 @@ TForm1::TForm1(ShellDescription description, std::unique_ptr<ShellHandlers> hand
                QWidget* parent)
     : QWidget(parent),
       handlers_(std::move(handlers)),
+      fields_(description.fields),
       title_(description.title),
       clock_([] { return QDateTime::currentDateTime(); }) {
   setObjectName(QStringLiteral("Form1"));
@@ -231,9 +233,9 @@ QWidget* TForm1::MakeInformationPage() {
 }
 
 QWidget* TForm1::MakeRequestPage(const ShellDescription& description) {
-  upperGrid_ = MakeGrid("ValueListEditor77", description.upperGrid);
+  upperGrid_ = MakeGrid("ValueListEditor77", Grid::Upper, description.fields);
   upperGrid_->setFixedHeight(kUpperGridHeight);
-  lowerGrid_ = MakeGrid("ValueListEditor3", description.lowerGrid);
+  lowerGrid_ = MakeGrid("ValueListEditor3", Grid::Lower, description.fields);
 
   auto* gridsPage = new QWidget;
   auto* grids = EdgeToEdge<QVBoxLayout>(gridsPage);
@@ -252,10 +254,10 @@ QWidget* TForm1::MakeRequestPage(const ShellDescription& description) {
   QPushButton* save = MakeButton(*buttons, "Button11", QStringLiteral("2.Salvar"));
   QPushButton* clear = MakeButton(*buttons, "Button14", QStringLiteral("Limpar Campos"));
   buttons->addStretch(1);
-  connect(create, &QPushButton::clicked, this, [this] { handlers_->Button10Click(*this); });
-  connect(open, &QPushButton::clicked, this, [this] { handlers_->Button12Click(*this); });
-  connect(save, &QPushButton::clicked, this, [this] { handlers_->Button2Click(*this); });
-  connect(clear, &QPushButton::clicked, this, &TForm1::Button5Click);
+  connect(create, &QPushButton::clicked, this, [this] { handlers_->OnNew(*this); });
+  connect(open, &QPushButton::clicked, this, [this] { handlers_->OnOpenRequest(*this); });
+  connect(save, &QPushButton::clicked, this, [this] { handlers_->OnSave(*this); });
+  connect(clear, &QPushButton::clicked, this, &TForm1::OnClear);
 
   auto* page = new QWidget;
   auto* column = EdgeToEdge<QVBoxLayout>(page);
@@ -276,8 +278,8 @@ QWidget* TForm1::MakeResponsePage() {
   buttons->addSpacing(kButtonWidth);
   QPushButton* clear = MakeButton(*buttons, "Button4", QStringLiteral("Limpar Campos"));
   buttons->addStretch(1);
-  connect(open, &QPushButton::clicked, this, [this] { handlers_->Button3Click(*this); });
-  connect(clear, &QPushButton::clicked, this, &TForm1::Button5Click);
+  connect(open, &QPushButton::clicked, this, [this] { handlers_->OnOpenResponse(*this); });
+  connect(clear, &QPushButton::clicked, this, &TForm1::OnClear);
 
   responsePage_ = new QWidget;
   auto* column = EdgeToEdge<QVBoxLayout>(responsePage_);
@@ -302,7 +304,7 @@ QWidget* TForm1::MakeHowToBuyPage() {
   return page;
 }
 
-QFileDialog& TForm1::SaveDialog1() {
+QFileDialog& TForm1::SaveDialog() {
   if (saveDialog_ != nullptr) return *saveDialog_;
   saveDialog_ = new QFileDialog(this, QStringLiteral("Salvar"));
   saveDialog_->setObjectName(QStringLiteral("SaveDialog1"));
@@ -317,7 +319,7 @@ QFileDialog& TForm1::SaveDialog1() {
   return *saveDialog_;
 }
 
-QFileDialog& TForm1::OpenDialog1() {
+QFileDialog& TForm1::OpenDialog() {
   if (openDialog_ != nullptr) return *openDialog_;
   // Accepts names that do not exist: they fail later, when the handler parses them.
   openDialog_ = new QFileDialog(this, QStringLiteral("Abrir"));

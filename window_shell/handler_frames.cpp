@@ -6,12 +6,13 @@
 #include <QFileDialog>
 #include <QTabWidget>
 
-#include "binding/document.h"
-#include "binding/errors.h"
-#include "binding/node.h"
+#include <exception>
+
 #include "window_shell/form.h"
 
 using namespace window_shell;
+
+Q_LOGGING_CATEGORY(window_shell::FailureLog, "nfse.handlers", QtWarningMsg)
 
 std::filesystem::path window_shell::FilePath(const QString& path) {
   return std::filesystem::path(path.toStdU16String());
@@ -30,56 +31,86 @@ std::optional<QString> TForm1::Ask(QFileDialog& dialog) {
   return QDir::toNativeSeparators(files.first());
 }
 
+TValueListEditor& TForm1::GridOf(Grid grid) const {
+  return grid == Grid::Upper ? *upperGrid_ : *lowerGrid_;
+}
+
+QStringList TForm1::FieldValues() const {
+  QStringList values;
+  for (const GridField& field : fields_) values.append(GridOf(field.grid).Value(field.key));
+  return values;
+}
+
+void TForm1::ShowFieldValues(const std::vector<std::string>& values) {
+  for (std::size_t i = 0; i < values.size() && i < fields_.size(); ++i) {
+    GridOf(fields_[i].grid).SetValue(fields_[i].key, QString::fromStdString(values[i]));
+  }
+}
+
 void TForm1::ShowOpenedFile(const QString& path) {
   lastOpenedPath_ = path;
   preview_->Navigate(path);
 }
 
-void TForm1::Log(const QString& message) { log_->AddLine(LogLine(Now(), message)); }
+void TForm1::LogMessage(const QString& message) { log_->AddLine(LogLine(Now(), message)); }
 
-void TForm1::Guarded(const QString& failedMessage, const std::function<void()>& steps) {
+namespace {
+
+// The reason of the failure being handled, as its error tells it.
+QString CurrentFailure() {
+  try {
+    throw;
+  } catch (const std::exception& e) {
+    return QString::fromUtf8(e.what());
+  } catch (...) {
+    return QStringLiteral("a failure that gives no reason");
+  }
+}
+
+}  // namespace
+
+void TForm1::Guarded(const char* handler, const QString& failedMessage,
+                     const std::function<void()>& steps) {
   try {
     steps();
   } catch (...) {
-    Log(failedMessage);
+    qCWarning(FailureLog).noquote() << handler << "failed:" << CurrentFailure();
+    LogMessage(failedMessage);
   }
 }
 
 void TForm1::NewRequest(const std::function<void()>& build) {
-  Guarded(messages::NewFailed(title_), [&] {
+  Guarded("New", messages::NewFailed(title_), [&] {
     build();
-    Log(messages::NewSucceeded(title_));
+    LogMessage(messages::NewSucceeded(title_));
   });
 }
 
 void TForm1::OpenFile(const std::function<void(const QString& path)>& read) {
-  const std::optional<QString> path = Ask(OpenDialog1());
+  const std::optional<QString> path = Ask(OpenDialog());
   if (!path) return;
   SelectTab(kInformationTab);
-  Guarded(messages::OpenFailed(title_), [&] {
+  Guarded("Open", messages::OpenFailed(title_), [&] {
     read(*path);
     ShowOpenedFile(*path);
-    Log(messages::OpenSucceeded(title_));
+    LogMessage(messages::OpenSucceeded(title_));
   });
 }
 
-void TForm1::SaveRequest(const QString& name, const binding::TXMLNode* request,
-                         const std::function<void(const std::filesystem::path& file)>& adjust) {
-  SaveDialog1().selectFile(name);
-  const std::optional<QString> path = Ask(SaveDialog1());
+void TForm1::SaveRequest(const QString& name,
+                         const std::function<void(const std::filesystem::path& file)>& save) {
+  SaveDialog().selectFile(name);
+  const std::optional<QString> path = Ask(SaveDialog());
   if (!path) return;
   SelectTab(kInformationTab);
-  Guarded(messages::SaveFailed(), [&] {
-    if (request == nullptr) throw binding::Error("there is no request to save yet");
-    const std::filesystem::path file = FilePath(*path);
-    request->OwnerDocument()->SaveToFile(file);
-    if (adjust) adjust(file);
+  Guarded("Save", messages::SaveFailed(), [&] {
+    save(FilePath(*path));
     preview_->Navigate(*path);
-    Log(messages::SaveSucceeded(*path));
+    LogMessage(messages::SaveSucceeded(*path));
   });
 }
 
-void TForm1::Button5Click() {
+void TForm1::OnClear() {
   SelectTab(kRequestTab);
   for (TValueListEditor* grid : findChildren<TValueListEditor*>()) {
     for (int row = 1; row < grid->RowCount(); ++row) {

@@ -21,37 +21,6 @@ void TMemo::AddLines(const QStringList& lines) {
 void TMemo::AddLines(const std::vector<std::string>& lines) {
   QStringList converted;
   converted.reserve(static_cast<qsizetype>(lines.size()));
-  for (const std::string& line : lines) converted.append(QString::fromLocal8Bit(line));
+  for (const std::string& line : lines) converted.append(QString::fromStdString(line));
   AddLines(converted);
-}
-
-void TMemo::AddLines(const std::vector<std::u16string>& lines) {
-  QStringList converted;
-  converted.reserve(static_cast<qsizetype>(lines.size()));
-  for (const std::u16string& line : lines) converted.append(QString::fromStdU16String(line));
-  AddLines(converted);
-}
-
-namespace {
-
-template <class Line>
-void ListInto(TMemo& memo, const std::function<void(std::vector<Line>&)>& read) {
-  std::vector<Line> lines;
-  try {
-    read(lines);
-  } catch (...) {
-    memo.AddLines(lines);
-    throw;
-  }
-  memo.AddLines(lines);
-}
-
-}  // namespace
-
-void TMemo::List(const std::function<void(std::vector<std::string>&)>& read) {
-  ListInto(*this, read);
-}
-
-void TMemo::List(const std::function<void(std::vector<std::u16string>&)>& read) {
-  ListInto(*this, read);
 }

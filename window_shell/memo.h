@@ -2,7 +2,6 @@
 
 #include <QPlainTextEdit>
 #include <QString>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,14 +18,8 @@ class TMemo : public QPlainTextEdit {
   void AddLine(const QString& line);
   // Appends all lines in one edit (one call per line is slow for large listings).
   void AddLines(const QStringList& lines);
-  // Lines in the user's 8-bit code page, as the cancellation bindings hand them over.
+  // The same for lines in UTF-8, as the listings give them.
   void AddLines(const std::vector<std::string>& lines);
-  // Wide lines, as the query bindings hand them over: no character is lost on the way.
-  void AddLines(const std::vector<std::u16string>& lines);
-  // Runs `read`, then appends every line it gathered, also when it fails part-way; the failure
-  // goes on to the caller.
-  void List(const std::function<void(std::vector<std::string>& lines)>& read);
-  void List(const std::function<void(std::vector<std::u16string>& lines)>& read);
 
   qsizetype LineCount() const { return lines_; }
 

@@ -2,17 +2,6 @@
 
 #include <QString>
 #include <QTableWidget>
-#include <vector>
-
-namespace window_shell {
-
-// One row of a key/value grid.
-struct GridRow {
-  QString key;
-  QString value;
-};
-
-}  // namespace window_shell
 
 // A key/value grid: the header is the title row ("Key", "Value"), each further row one fixed key
 // and its editable value. Rows count from the title row, as the handlers count them: data rows

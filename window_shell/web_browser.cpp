@@ -10,7 +10,6 @@
 #include <filesystem>
 #include <vector>
 
-#include "binding/errors.h"
 #include "files/files.h"
 
 using namespace window_shell;
@@ -299,7 +298,7 @@ void TWebBrowser::Navigate(const QString& path) {
   try {
     const std::string read = files::ReadFileBytes(std::filesystem::path(path.toStdU16String()));
     bytes = QByteArray(read.data(), static_cast<qsizetype>(read.size()));
-  } catch (const binding::Error& e) {
+  } catch (const files::Error& e) {
     error = QString::fromUtf8(e.what());
   }
   MakePages();

@@ -31,7 +31,7 @@ void ExpectRead(const DomValue& value, std::int64_t expected) {
 
 TEST_P(IntegerReads, EachKindConvertsAsItsTableSays) {
   const IntegerRead& c = GetParam();
-  const DomValue value = std::string(c.text);
+  const DomValue value = std::string_view(c.text);
   ExpectRead<std::int32_t>(value, c.int32);
   ExpectRead<std::int8_t>(value, c.int8);
   ExpectRead<std::uint32_t>(value, c.uint32);

@@ -65,6 +65,18 @@ TEST(BindDocument, RootOfAnotherNameOrNamespaceIsNotSupported) {
   EXPECT_NO_THROW(Parse(R"(<q:Root xmlns:q="urn:test:a"/>)"));
 }
 
+TEST(CopyToNewDocument, TheCopyDeclaresWhatItUses) {
+  auto outer = ParseDocument(
+      "<e:Envelope xmlns:e=\"urn:e\" xmlns:b=\"urn:test:b\"><e:Body><Root xmlns=\"urn:test:a\" "
+      "b:at=\"1\"><Leaf><Cnpj>7</Cnpj></Leaf></Root></e:Body></e:Envelope>");
+  auto body = outer->DocumentElement()->ChildNodes()[0];
+  auto made = CopyToNewDocument(*body->ChildNodes()[0]);
+  EXPECT_EQ(made->XmlBytes(),
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Root xmlns=\"urn:test:a\" "
+            "xmlns:b=\"urn:test:b\" b:at=\"1\"><Leaf><Cnpj>7</Cnpj></Leaf></Root>\n");
+  EXPECT_EQ(BindDocument<Root>(made, "Root", kNs)->LeafChild()->Cnpj(), "7");
+}
+
 TEST(ParseErrors, TextIsReasonLineAndTheStartOfTheOffendingLine) {
   try {
     ParseDocument("<Root>\n  <A>" + std::string(60, 'x') + "</B>\n</Root>");

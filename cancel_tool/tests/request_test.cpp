@@ -21,13 +21,13 @@ const QString kStartRequest = QStringLiteral(
 class RequestTest : public TarvelTest, public ::testing::Test {
  protected:
   void SetUpper(const char* key, const char* value) {
-    form().ValueListEditor77().SetValue(QLatin1String(key), QString::fromUtf8(value));
+    form().UpperGrid().SetValue(QLatin1String(key), QString::fromUtf8(value));
   }
   void SetLower(const char* key, const char* value) {
-    form().ValueListEditor3().SetValue(QLatin1String(key), QString::fromUtf8(value));
+    form().LowerGrid().SetValue(QLatin1String(key), QString::fromUtf8(value));
   }
-  QString Upper(const char* key) { return form().ValueListEditor77().Value(QLatin1String(key)); }
-  QString Lower(const char* key) { return form().ValueListEditor3().Value(QLatin1String(key)); }
+  QString Upper(const char* key) { return form().UpperGrid().Value(QLatin1String(key)); }
+  QString Lower(const char* key) { return form().LowerGrid().Value(QLatin1String(key)); }
 
   // Saves the current request and returns its outline.
   QString SaveAs(const QString& name) {
@@ -55,7 +55,7 @@ TEST_F(RequestTest, NewThenSaveWritesTheStartValuesInOrder) {
   EXPECT_TRUE(file.readAll().startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"));
   EXPECT_EQ(LogMessages(), (QStringList{kNewSucceeded, SaveSucceeded(path)}));
   EXPECT_EQ(Tab(), kInformationTab);
-  EXPECT_EQ(form().WebBrowser1().path(), path);
+  EXPECT_EQ(form().Preview().path(), path);
   EXPECT_TRUE(form().LastOpenedPath().isEmpty());  // only Open records it
 }
 
@@ -69,7 +69,7 @@ TEST_F(RequestTest, SaveProposesCharacters4To47OfTheId) {
       {QStringLiteral("NFS../../x\\y"), QStringLiteral(".._.._x_y")},
   };
   for (const auto& [id, kept] : cases) {
-    form().ValueListEditor77().SetValue(QStringLiteral("id"), id);
+    form().UpperGrid().SetValue(QStringLiteral("id"), id);
     const QString proposal = ClickAnswering("Button11", "SaveDialog1", {});
     EXPECT_EQ(proposal, kept + QStringLiteral("-CancelarNfseEnvio.xml")) << id.toStdString();
   }
@@ -82,25 +82,30 @@ TEST_F(RequestTest, NewStopsAtAValueItCannotWriteAndSaveWritesWhatWasBuilt) {
     const char* key;
     const char* value;
     const char* saved;
+    const char* reason;  // as told beside the log line
   } cases[] = {
-      {"numero", "abc",
-       "CancelarNfseEnvio{Pedido{InfPedidoCancelamento[Id=1]{IdentificacaoNfse}}}"},
+      {"numero", "abc", "CancelarNfseEnvio{Pedido{InfPedidoCancelamento[Id=1]{IdentificacaoNfse}}}",
+       "Could not convert variant of type (String) into type (Integer)"},
       {"codigoMunicipio", "29z",
        "CancelarNfseEnvio{Pedido{InfPedidoCancelamento[Id=1]{IdentificacaoNfse{Numero=1 "
-       "Cnpj=11222333000181 InscricaoMunicipal=Isento}}}}"},
+       "Cnpj=11222333000181 InscricaoMunicipal=Isento}}}}",
+       "Could not convert variant of type (String) into type (Integer)"},
       // XML cannot hold a control character: the write fails instead of storing nothing.
       {"cnpj",
        "a\x01"
        "b",
        "CancelarNfseEnvio{Pedido{InfPedidoCancelamento[Id=1]{IdentificacaoNfse{Numero=1 "
-       "Cnpj}}}}"},
+       "Cnpj}}}}",
+       "The text cannot be written to the document: it holds the character U+0001, which XML "
+       "cannot hold"},
   };
   for (const auto& c : cases) {
     TarvelTest test;
-    test.form().ValueListEditor3().SetValue(QLatin1String(c.key), QLatin1String(c.value));
+    test.form().LowerGrid().SetValue(QLatin1String(c.key), QLatin1String(c.value));
     test.Click("Button10");
     EXPECT_EQ(test.LogMessages(), QStringList{kNewFailed}) << c.key;
-    EXPECT_EQ(test.form().ValueListEditor3().Value(QLatin1String(c.key)), QLatin1String(c.value));
+    EXPECT_EQ(test.FailuresTold(), QStringList{QStringLiteral("New failed: ") + c.reason});
+    EXPECT_EQ(test.form().LowerGrid().Value(QLatin1String(c.key)), QLatin1String(c.value));
     const QString path = Path(QLatin1String(c.key) + QStringLiteral(".xml"));
     test.ClickAnswering("Button11", "SaveDialog1", path);
     EXPECT_EQ(Outline(path), QLatin1String(c.saved)) << c.key;
@@ -131,8 +136,8 @@ TEST_F(RequestTest, CancelledDialogsChangeNothing) {
   ClickAnswering("Button3", "OpenDialog1", {});
   EXPECT_EQ(Tab(), kResponseTab);
   EXPECT_EQ(LogMessages(), logged);
-  EXPECT_EQ(form().Memo5().LineCount(), 0);
-  EXPECT_TRUE(form().WebBrowser1().path().isEmpty());
+  EXPECT_EQ(form().LowerListing().LineCount(), 0);
+  EXPECT_TRUE(form().Preview().path().isEmpty());
 }
 
 TEST_F(RequestTest, OpenRefillsTheGridsFromASavedRequest) {
@@ -156,7 +161,7 @@ TEST_F(RequestTest, OpenRefillsTheGridsFromASavedRequest) {
   EXPECT_EQ(Lower("codigoMunicipio"), QStringLiteral("-3550308"));
   EXPECT_EQ(LogMessages().back(), kOpenSucceeded);
   EXPECT_EQ(form().LastOpenedPath(), path);
-  EXPECT_EQ(form().WebBrowser1().path(), path);
+  EXPECT_EQ(form().Preview().path(), path);
   EXPECT_EQ(Tab(), kInformationTab);
 }
 
@@ -187,7 +192,7 @@ TEST_F(RequestTest, OpenOfAFileThatIsNoRequestKeepsThePreviousOne) {
     EXPECT_EQ(Tab(), kInformationTab);
     EXPECT_EQ(Upper("id"), QStringLiteral("typed"));
     EXPECT_TRUE(form().LastOpenedPath().isEmpty());
-    EXPECT_TRUE(form().WebBrowser1().path().isEmpty());
+    EXPECT_TRUE(form().Preview().path().isEmpty());
   }
   // The request made by New is still the current one.
   EXPECT_EQ(SaveAs(QStringLiteral("kept.xml")), kStartRequest);
@@ -207,7 +212,7 @@ TEST_F(RequestTest, OpenStoppedByAValueFillsTheRowsBeforeIt) {
   EXPECT_EQ(Lower("codigoMunicipio"), QStringLiteral("2927408"));  // its read failed
   EXPECT_EQ(Upper("codigoCancelamento"), QStringLiteral("1"));
   EXPECT_TRUE(form().LastOpenedPath().isEmpty());
-  EXPECT_TRUE(form().WebBrowser1().path().isEmpty());
+  EXPECT_TRUE(form().Preview().path().isEmpty());
 
   // The opened request is current, with the elements its reads created.
   EXPECT_EQ(SaveAs(QStringLiteral("after.xml")),
@@ -220,7 +225,7 @@ TEST_F(RequestTest, ALineLoggedExactlyAtMidnightShowsTheDateOnly) {
   const QDateTime midnight(QDate(2015, 2, 4), QTime(0, 0));
   form().SetClock([midnight] { return midnight; });
   Click("Button10");
-  EXPECT_EQ(form().Memo1().toPlainText(),
+  EXPECT_EQ(form().Log().toPlainText(),
             QLocale::system().toString(midnight.date(), QLocale::ShortFormat) + kNewSucceeded);
 }
 

@@ -53,7 +53,7 @@ class ResponseTest : public TarvelTest, public ::testing::Test {
     form().SelectTab(kResponseTab);
     ClickAnswering("Button3", "OpenDialog1", path);
   }
-  QStringList Listing() const { return Lines(form().Memo5()); }
+  QStringList Listing() const { return Lines(form().LowerListing()); }
 };
 
 TEST_F(ResponseTest, ACompleteConfirmationListsNineLines) {
@@ -63,9 +63,9 @@ TEST_F(ResponseTest, ACompleteConfirmationListsNineLines) {
   EXPECT_EQ(LogMessages(), QStringList{kOpenSucceeded});
   EXPECT_EQ(Tab(), kInformationTab);
   EXPECT_EQ(form().LastOpenedPath(), path);
-  EXPECT_EQ(form().WebBrowser1().path(), path);
-  EXPECT_EQ(form().Memo4().LineCount(), 0);
-  EXPECT_EQ(form().ValueListEditor3().Value(QStringLiteral("numero")), QStringLiteral("1"));
+  EXPECT_EQ(form().Preview().path(), path);
+  EXPECT_EQ(form().UpperListing().LineCount(), 0);
+  EXPECT_EQ(form().LowerGrid().Value(QStringLiteral("numero")), QStringLiteral("1"));
 }
 
 TEST_F(ResponseTest, SucessoListsAsMinusOneOrZero) {
@@ -76,7 +76,7 @@ TEST_F(ResponseTest, SucessoListsAsMinusOneOrZero) {
     test.form().SelectTab(kResponseTab);
     test.ClickAnswering("Button3", "OpenDialog1",
                         Write(QStringLiteral("s.xml"), Response(Cancelamento(stored))));
-    const QStringList lines = test.Lines(test.form().Memo5());
+    const QStringList lines = test.Lines(test.form().LowerListing());
     ASSERT_EQ(lines.size(), 9) << stored;
     EXPECT_EQ(lines[7], QLatin1String(listed)) << stored;
   }
@@ -112,11 +112,27 @@ TEST_F(ResponseTest, AListingStoppedByAValueKeepsTheLinesReadBeforeIt) {
     TarvelTest test;
     test.form().SelectTab(kResponseTab);
     test.ClickAnswering("Button3", "OpenDialog1", Write(QLatin1String(c.name), c.content));
-    EXPECT_EQ(test.Lines(test.form().Memo5()), c.lines) << c.name;
+    EXPECT_EQ(test.Lines(test.form().LowerListing()), c.lines) << c.name;
     EXPECT_EQ(test.LogMessages(), QStringList{kOpenFailed}) << c.name;
     EXPECT_TRUE(test.form().LastOpenedPath().isEmpty()) << c.name;
-    EXPECT_TRUE(test.form().WebBrowser1().path().isEmpty()) << c.name;
+    EXPECT_TRUE(test.form().Preview().path().isEmpty()) << c.name;
   }
+}
+
+// A value holding line breaks stays on its line of the listing, its breaks shown as marks, so
+// every later value keeps its line; the preview shows the file's text as it is.
+TEST_F(ResponseTest, AValueWithLineBreaksStaysOnOneLine) {
+  const QString path = Write(
+      QStringLiteral("breaks.xml"),
+      Response(Cancelamento("true") +
+               "<ListaMensagemRetorno><MensagemRetorno><Codigo>E1</Codigo><Mensagem>Linha 1\n"
+               "Linha 2&#13;\nLinha 3</Mensagem><Correcao>Corrija</Correcao></MensagemRetorno>"
+               "</ListaMensagemRetorno>"));
+  OpenResponse(path);
+  const QStringList message = {QStringLiteral("E1"), QStringLiteral("Linha 1⏎Linha 2⏎Linha 3"),
+                               QStringLiteral("Corrija")};
+  EXPECT_EQ(Listing(), kNineLines + message);
+  EXPECT_TRUE(Previews(QStringLiteral("Linha 1\nLinha 2\r\nLinha 3")));
 }
 
 TEST_F(ResponseTest, ListingsOnlyGrow) {
@@ -130,7 +146,7 @@ TEST_F(ResponseTest, ListingsOnlyGrow) {
   EXPECT_EQ(Listing().size(), 18);
   EXPECT_EQ(LogMessages(), (QStringList{kOpenSucceeded, kOpenSucceeded, kOpenFailed}));
   EXPECT_EQ(form().LastOpenedPath(), path);
-  EXPECT_EQ(form().Memo4().LineCount(), 0);
+  EXPECT_EQ(form().UpperListing().LineCount(), 0);
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ using namespace fixture;
 class WindowTest : public TarvelTest, public ::testing::Test {};
 
 TEST_F(WindowTest, OpensOnTheRequestTabWithTheStartValues) {
-  QTabWidget& pages = form().PageControl25();
+  QTabWidget& pages = form().Pages();
   ASSERT_EQ(pages.count(), 4);
   EXPECT_EQ(pages.tabText(0), QStringLiteral("Informações"));
   EXPECT_EQ(pages.tabText(1), QStringLiteral("CancelarNfseEnvio"));
@@ -23,8 +23,8 @@ TEST_F(WindowTest, OpensOnTheRequestTabWithTheStartValues) {
   EXPECT_EQ(pages.tabText(3), QStringLiteral("Como Comprar?"));
   EXPECT_EQ(Tab(), 1);
 
-  const TValueListEditor& upper = form().ValueListEditor77();
-  const TValueListEditor& lower = form().ValueListEditor3();
+  const TValueListEditor& upper = form().UpperGrid();
+  const TValueListEditor& lower = form().LowerGrid();
   ASSERT_EQ(upper.RowCount(), 3);
   ASSERT_EQ(lower.RowCount(), 5);
   const std::pair<QString, QString> rows[] = {

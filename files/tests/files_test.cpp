@@ -5,10 +5,10 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <random>
 
 #include "files/testing.h"
 #include "files/tests/hostile_paths.h"
+#include "test_support/test_support.h"
 
 namespace files {
 namespace {
@@ -22,29 +22,15 @@ std::string Utf8(const fs::path& path) {
 
 class Files : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("files-test-" + std::to_string(std::random_device()()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(folder_);
-  }
-  void TearDown() override {
-    testing::SetBeforeReplace(nullptr);
-    // Windows does not delete a read-only file.
-    std::error_code ec;
-    for (const auto& entry : fs::recursive_directory_iterator(folder_, ec))
-      if (entry.is_regular_file(ec))
-        fs::permissions(entry.path(), fs::perms::owner_write, fs::perm_options::add, ec);
-    fs::remove_all(folder_, ec);
-  }
-  fs::path Write(const fs::path& name, std::string_view bytes) {
-    std::ofstream(folder_ / name, std::ios::binary) << bytes;
-    return folder_ / name;
+  void TearDown() override { testing::SetBeforeReplace(nullptr); }
+  fs::path Write(const std::string& name, std::string_view bytes) {
+    return temp_.Write(name, bytes);
   }
   std::ptrdiff_t Entries() const {
     return std::distance(fs::directory_iterator(folder_), fs::directory_iterator());
   }
-  fs::path folder_;
+  test_support::TempFolder temp_;
+  const fs::path& folder_ = temp_.path();
 };
 
 TEST_F(Files, SaveReplacesTheFileKeepingItsPermissions) {

@@ -8,6 +8,7 @@
 
 #include "files/files.h"
 #include "query_documents/namespaces.h"
+#include "test_support/test_support.h"
 
 namespace {
 
@@ -109,28 +110,19 @@ TEST(AdjustBytes, RefusesNulBytesThatAreNotUtf16) {
 
 class AdjustFile : public testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() /
-           ("adjust_file_" + std::to_string(testing::UnitTest::GetInstance()->random_seed()) +
-            testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(dir_);
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
-  std::filesystem::path dir_;
+  test_support::TempFolder dir_;
 };
 
 TEST_F(AdjustFile, RewritesTheFileWithTheSharedTypesNamespace) {
-  const auto path = dir_ / "r.xml";
-  files::WriteFileAtomically(path, "<a>\n<Cnpj>\xC3\xA7</Cnpj></a>");
+  const auto path = dir_.Write("r.xml", "<a>\n<Cnpj>\xC3\xA7</Cnpj></a>");
   query_tool::AdjustSavedRequest(path);
   EXPECT_EQ(files::ReadFileBytes(path),
             "<a>\r\n<Cnpj xmlns=\"" + query_documents::TypesNamespace + "\">\xC3\xA7</Cnpj></a>");
 }
 
 TEST_F(AdjustFile, LeavesARefusedFileAsItWas) {
-  const auto path = dir_ / "r.xml";
   const std::string utf32(std::string_view("<\0\0\0\n\0\0\0", 8));
-  files::WriteFileAtomically(path, utf32);
+  const auto path = dir_.Write("r.xml", utf32);
   EXPECT_THROW(query_tool::AdjustSavedRequest(path), std::runtime_error);
   EXPECT_EQ(files::ReadFileBytes(path), utf32);
 }

@@ -36,17 +36,17 @@ QByteArray PlainRequest(const QByteArray& rps, const QByteArray& prestador) {
 class WindowTest : public OrvaneTest, public ::testing::Test {
  protected:
   void SetUpper(const char* key, const QString& value) {
-    form().ValueListEditor77().SetValue(QLatin1String(key), value);
+    form().UpperGrid().SetValue(QLatin1String(key), value);
   }
   void SetLower(const char* key, const QString& value) {
-    form().ValueListEditor3().SetValue(QLatin1String(key), value);
+    form().LowerGrid().SetValue(QLatin1String(key), value);
   }
   QStringList Rows() const {
-    return {form().ValueListEditor77().Value(QStringLiteral("Numero")),
-            form().ValueListEditor77().Value(QStringLiteral("Serie")),
-            form().ValueListEditor77().Value(QStringLiteral("Tipo")),
-            form().ValueListEditor3().Value(QStringLiteral("Cnpj")),
-            form().ValueListEditor3().Value(QStringLiteral("InscricaoMunicipal"))};
+    return {form().UpperGrid().Value(QStringLiteral("Numero")),
+            form().UpperGrid().Value(QStringLiteral("Serie")),
+            form().UpperGrid().Value(QStringLiteral("Tipo")),
+            form().LowerGrid().Value(QStringLiteral("Cnpj")),
+            form().LowerGrid().Value(QStringLiteral("InscricaoMunicipal"))};
   }
   // Saves the current request under `name` and returns the bytes written.
   QByteArray SaveAs(const QString& name) {
@@ -58,7 +58,7 @@ class WindowTest : public OrvaneTest, public ::testing::Test {
 };
 
 TEST_F(WindowTest, StartsOnTheResponseTabWithItsOwnCaptionsAndGrids) {
-  const QTabWidget& pages = form().PageControl25();
+  const QTabWidget& pages = form().Pages();
   ASSERT_EQ(pages.count(), 4);
   EXPECT_EQ(pages.tabText(0), QStringLiteral("Informações"));
   EXPECT_EQ(pages.tabText(1), QStringLiteral("ConsultarNfseRpsEnvio"));
@@ -67,8 +67,8 @@ TEST_F(WindowTest, StartsOnTheResponseTabWithItsOwnCaptionsAndGrids) {
   EXPECT_EQ(Tab(), kResponseTab);
   EXPECT_EQ(form().Title(), QStringLiteral("Consulta de NFS-e"));
   EXPECT_EQ(Rows(), (QStringList{"4", "1", "1", "99888777000166", "552190"}));
-  EXPECT_EQ(form().ValueListEditor77().RowCount(), 4);
-  EXPECT_EQ(form().ValueListEditor3().RowCount(), 3);
+  EXPECT_EQ(form().UpperGrid().RowCount(), 4);
+  EXPECT_EQ(form().LowerGrid().RowCount(), 3);
   QStringList innerTabs;
   for (const QTabWidget* tabs : pages.widget(kRequestTab)->findChildren<QTabWidget*>()) {
     innerTabs.append(tabs->tabText(0));
@@ -113,11 +113,11 @@ TEST_F(WindowTest, ResponseOpenListsBothBoxesBelowWhatIsThere) {
     ClickAnswering("Button3", "OpenDialog1", complete);
     EXPECT_EQ(Tab(), kInformationTab);
   }
-  EXPECT_EQ(Lines(form().Memo4()), CompleteListing() + CompleteListing());
-  EXPECT_EQ(Lines(form().Memo5()), Messages(2) + Messages(2));
+  EXPECT_EQ(Lines(form().UpperListing()), CompleteListing() + CompleteListing());
+  EXPECT_EQ(Lines(form().LowerListing()), Messages(2) + Messages(2));
   EXPECT_EQ(LogMessages(), (QStringList{OpenSucceeded(kTitle), OpenSucceeded(kTitle)}));
   EXPECT_EQ(form().LastOpenedPath(), complete);
-  EXPECT_EQ(form().WebBrowser1().path(), complete);
+  EXPECT_EQ(form().Preview().path(), complete);
 }
 
 // After a complete response, a second file: its lines go below the first listing. A value that
@@ -173,21 +173,38 @@ TEST_F(WindowTest, ResponseOpenListsWhatItReadsAndStopsAtAFailingValue) {
     const QString path = test.Write(QStringLiteral("second.xml"), c.xml);
     test.ClickAnswering("Button3", "OpenDialog1", path);
 
-    EXPECT_EQ(test.Lines(test.form().Memo4()), CompleteListing() + c.nfse) << c.name;
-    EXPECT_EQ(test.Lines(test.form().Memo5()), Messages(2) + c.messages) << c.name;
+    EXPECT_EQ(test.Lines(test.form().UpperListing()), CompleteListing() + c.nfse) << c.name;
+    EXPECT_EQ(test.Lines(test.form().LowerListing()), Messages(2) + c.messages) << c.name;
     EXPECT_EQ(test.LogMessages().last(), c.listed ? OpenSucceeded(kTitle) : OpenFailed(kTitle))
         << c.name;
     EXPECT_EQ(test.Tab(), kInformationTab) << c.name;
     const QString shown = c.listed ? path : first;
     EXPECT_EQ(test.form().LastOpenedPath(), shown) << c.name;
-    EXPECT_EQ(test.form().WebBrowser1().path(), shown) << c.name;
+    EXPECT_EQ(test.form().Preview().path(), shown) << c.name;
   }
+}
+
+// Values holding line breaks stay on their lines of both boxes, their breaks shown as marks, so
+// the invoice keeps its 80 lines; the preview shows the file's text as it is.
+TEST_F(WindowTest, ResponseValuesWithLineBreaksStayOnOneLine) {
+  const QByteArray xml =
+      Replaced(Replaced(CompleteResponse(), "<Discriminacao>Suporte t\xC3\xA9",
+                        "<Discriminacao>Item 1&#13;\nItem 2\xE2\x80\xA8Item 3\rSuporte t\xC3\xA9"),
+               "<Mensagem>NFS-e cancelada</Mensagem>", "<Mensagem>NFS-e\ncancelada</Mensagem>");
+  ClickAnswering("Button3", "OpenDialog1", Write(QStringLiteral("breaks.xml"), xml));
+  QStringList invoice = CompleteListing();
+  invoice[34] = QStringLiteral("Item 1⏎Item 2⏎Item 3⏎") + invoice[34];
+  QStringList messages = Messages(2);
+  messages[1] = QStringLiteral("NFS-e⏎cancelada");
+  EXPECT_EQ(Lines(form().UpperListing()), invoice);
+  EXPECT_EQ(Lines(form().LowerListing()), messages);
+  EXPECT_TRUE(Previews(QStringLiteral("Item 1\r\nItem 2\u2028Item 3\n")));
 }
 
 TEST_F(WindowTest, ResponseOpenCancelledListsAndLogsNothing) {
   ClickAnswering("Button3", "OpenDialog1", {});
-  EXPECT_EQ(form().Memo4().LineCount(), 0);
-  EXPECT_EQ(form().Memo5().LineCount(), 0);
+  EXPECT_EQ(form().UpperListing().LineCount(), 0);
+  EXPECT_EQ(form().LowerListing().LineCount(), 0);
   EXPECT_TRUE(LogMessages().isEmpty());
   EXPECT_EQ(Tab(), kResponseTab);
 }
@@ -217,7 +234,7 @@ TEST_F(WindowTest, NewThenSaveWritesTheDefaultRequestAdjustedByteForByte) {
                 "552190</InscricaoMunicipal></Prestador></ConsultarNfseRpsEnvio>\r\n");
   EXPECT_EQ(LogMessages(), (QStringList{NewSucceeded(kTitle), SaveSucceeded(path)}));
   EXPECT_EQ(Tab(), kInformationTab);
-  EXPECT_EQ(form().WebBrowser1().path(), path);
+  EXPECT_EQ(form().Preview().path(), path);
   EXPECT_TRUE(form().LastOpenedPath().isEmpty());
 }
 
@@ -235,10 +252,10 @@ TEST_F(WindowTest, NewStopsAtANumberThatDoesNotParse) {
   };
   for (const auto& c : cases) {
     OrvaneTest test;
-    test.form().ValueListEditor77().SetValue(QLatin1String(c.key), QStringLiteral("abc"));
+    test.form().UpperGrid().SetValue(QLatin1String(c.key), QStringLiteral("abc"));
     test.Click("Button10");
     EXPECT_EQ(test.LogMessages(), QStringList{NewFailed(kTitle)}) << c.key;
-    EXPECT_EQ(test.form().ValueListEditor77().Value(QLatin1String(c.key)), QStringLiteral("abc"));
+    EXPECT_EQ(test.form().UpperGrid().Value(QLatin1String(c.key)), QStringLiteral("abc"));
     const QString path = test.Path(QStringLiteral("partial.xml"));
     test.ClickAnswering("Button11", "SaveDialog1", path);
     EXPECT_EQ(test.Read(path), "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n" + c.body + "\r\n")
@@ -277,7 +294,7 @@ TEST_F(WindowTest, OpenFillsTheRowsOfARequestInTheRequestNamespace) {
   EXPECT_EQ(LogMessages(), QStringList{OpenSucceeded(kTitle)});
   EXPECT_EQ(Tab(), kInformationTab);
   EXPECT_EQ(form().LastOpenedPath(), path);
-  EXPECT_EQ(form().WebBrowser1().path(), path);
+  EXPECT_EQ(form().Preview().path(), path);
 }
 
 // The adjusted fields are in the shared types namespace, so the lookup in the request
@@ -298,7 +315,7 @@ TEST_F(WindowTest, ReopeningAnAdjustedFileFailsAtItsFirstField) {
   EXPECT_EQ(LogMessages().last(), OpenFailed(kTitle));
   EXPECT_EQ(Rows(), rows);
   EXPECT_EQ(form().LastOpenedPath(), plain);
-  EXPECT_EQ(form().WebBrowser1().path(), adjusted);  // as the Save before left it
+  EXPECT_EQ(form().Preview().path(), adjusted);  // as the Save before left it
   // The opened request is current, with the empty Numero the failed read appended to it.
   EXPECT_TRUE(
       SaveAs(QStringLiteral("again.xml"))

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTreeWidget>
 #include <QXmlStreamReader>
 
 namespace window_shell::fixture {
@@ -59,23 +60,49 @@ const QString kSaveFailed = QStringLiteral(" - Erro ao tentar Salvar Nota Fiscal
 
 QDateTime FixedNow() { return QDateTime(QDate(2015, 2, 4), QTime(14, 30, 5)); }
 
+namespace {
+FailureReasons* catching = nullptr;  // the innermost catcher alive
+}  // namespace
+
+// The outermost catcher installs the handler and keeps the one it replaced; inner ones (a test
+// may drive a second window) only take its place until they go.
+FailureReasons::FailureReasons()
+    : previous_(catching != nullptr ? catching->previous_
+                                    : qInstallMessageHandler(&FailureReasons::Catch)),
+      outer_(catching) {
+  catching = this;
+}
+
+FailureReasons::~FailureReasons() {
+  catching = outer_;
+  if (outer_ == nullptr) qInstallMessageHandler(previous_);
+}
+
+void FailureReasons::Catch(QtMsgType type, const QMessageLogContext& context,
+                           const QString& message) {
+  if (qstrcmp(context.category, FailureLog().categoryName()) == 0) {
+    catching->told_.append(message);
+  } else if (catching->previous_ != nullptr) {
+    catching->previous_(type, context, message);
+  }
+}
+
 WindowDriver::WindowDriver(std::unique_ptr<QWidget> window) : window_(std::move(window)) {
   form_ = qobject_cast<TForm1*>(window_.get());
   form_->SetClock(FixedNow);
 }
 
+QString WindowDriver::Path(const QString& name) const {
+  return QString::fromStdU16String((dir_ / name.toStdU16String()).u16string());
+}
+
 QString WindowDriver::Write(const QString& name, const QByteArray& content) const {
-  const QString path = Path(name);
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size()) {
-    ADD_FAILURE() << "cannot write " << path.toStdString();
-  }
-  return path;
+  const auto file = dir_.Write(name.toStdU16String(), content.toStdString());
+  return QString::fromStdU16String(file.u16string());
 }
 
 QByteArray WindowDriver::Read(const QString& path) const {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  return QByteArray::fromStdString(test_support::ReadBytes(path.toStdU16String()));
 }
 
 void WindowDriver::Click(const char* button) {
@@ -93,7 +120,7 @@ QString WindowDriver::ClickAnswering(const char* button, const char* dialog, con
 
 QStringList WindowDriver::LogMessages() const {
   QStringList messages;
-  for (const QString& line : Lines(form_->Memo1())) {
+  for (const QString& line : Lines(form_->Log())) {
     const QString stamp = LogLine(FixedNow(), {});
     EXPECT_TRUE(line.startsWith(stamp)) << line.toStdString();
     messages.append(line.mid(stamp.size()));
@@ -106,7 +133,11 @@ QStringList WindowDriver::Lines(const TMemo& memo) const {
   return memo.toPlainText().split(QLatin1Char('\n'));
 }
 
-int WindowDriver::Tab() const { return form_->PageControl25().currentIndex(); }
+bool WindowDriver::Previews(const QString& text) const {
+  return !form_->Preview().Tree().findItems(text, Qt::MatchContains | Qt::MatchRecursive).isEmpty();
+}
+
+int WindowDriver::Tab() const { return form_->Pages().currentIndex(); }
 
 QString Outline(const QString& path) {
   QFile file(path);

@@ -10,8 +10,9 @@
 #include <QIcon>
 #include <QImage>
 #include <QShowEvent>
-#include <QTemporaryDir>
 #include <QWidget>
+
+#include "test_support/temp_folder.h"
 
 namespace window_shell {
 namespace {
@@ -31,8 +32,8 @@ TEST(FirstEvent, RunsOnceOnTheFirstEventOfItsTypeOnly) {
 }
 
 TEST(FirstEvent, TheWindowIconArrivesOnlyAfterTheFirstFrame) {
-  QTemporaryDir dir;
-  const QString icon = dir.filePath(QStringLiteral("icon.png"));
+  const test_support::TempFolder dir;
+  const QString icon = QString::fromStdU16String((dir / "icon.png").u16string());
   QImage picture(16, 16, QImage::Format_ARGB32);
   picture.fill(Qt::red);
   ASSERT_TRUE(picture.save(icon));

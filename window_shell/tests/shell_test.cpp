@@ -1,47 +1,15 @@
-// The shell's parts on their own: grid integer parse, log line, grid, text box, preview pane.
+// The shell's parts on their own: log line, grid, text box, preview pane.
 
 #include <gtest/gtest.h>
 
 #include <QTreeWidget>
 
-#include "binding/errors.h"
 #include "window_shell/tests/stand_in.h"
 
 namespace window_shell {
 namespace {
 
 using fixture::StandInTest;
-
-struct ParseCase {
-  const char* text;
-  std::optional<std::int32_t> value;  // none: the parse fails
-};
-
-class GridIntegerParse : public ::testing::TestWithParam<ParseCase> {};
-
-TEST_P(GridIntegerParse, AcceptsDecimalAndHexWithinInt32Only) {
-  const ParseCase& c = GetParam();
-  if (c.value) {
-    EXPECT_EQ(ParseGridInteger(c.text), *c.value);
-  } else {
-    EXPECT_THROW(ParseGridInteger(c.text), binding::ConversionError);
-  }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, GridIntegerParse,
-    ::testing::Values(ParseCase{"1", 1}, ParseCase{"  -5", -5}, ParseCase{"\t+7", 7},
-                      ParseCase{"$10", 16}, ParseCase{"x1F", 31}, ParseCase{"X1f", 31},
-                      ParseCase{"0x10", 16}, ParseCase{"-$10", -16}, ParseCase{"007", 7},
-                      ParseCase{"2147483647", INT32_MAX}, ParseCase{"-2147483648", INT32_MIN},
-                      ParseCase{"$7FFFFFFF", INT32_MAX}, ParseCase{"-$80000000", INT32_MIN},
-                      ParseCase{"", {}}, ParseCase{"   ", {}}, ParseCase{"abc", {}},
-                      ParseCase{"1 ", {}}, ParseCase{"12a", {}}, ParseCase{"1.5", {}},
-                      ParseCase{"$", {}}, ParseCase{"0x", {}}, ParseCase{"+", {}},
-                      ParseCase{"--1", {}}, ParseCase{"+-1", {}}, ParseCase{"- 1", {}},
-                      ParseCase{"$-1", {}}, ParseCase{"2147483648", {}},
-                      ParseCase{"-2147483649", {}}, ParseCase{"$80000000", {}},
-                      ParseCase{"$FFFFFFFF", {}}, ParseCase{"99999999999999999999", {}}));
 
 TEST(LogLine, ShowsTheDateAloneExactlyAtMidnight) {
   const QLocale brazil(QStringLiteral("pt_BR"));
@@ -105,20 +73,9 @@ TEST(Memo, KeepsAnEmptyFirstLineAsALine) {
   memo.AddLines(std::vector<std::string>{"", "y"});
   EXPECT_EQ(memo.toPlainText(), QStringLiteral("\nx\n\ny"));
   EXPECT_EQ(memo.LineCount(), 4);
-  // Wide lines keep characters beyond the 16-bit range.
-  memo.AddLines(std::vector<std::u16string>{u"中文 𝄞"});
+  // UTF-8 lines keep characters beyond the 16-bit range.
+  memo.AddLines(std::vector<std::string>{"中文 𝄞"});
   EXPECT_EQ(memo.toPlainText(), QStringLiteral("\nx\n\ny\n中文 𝄞"));
-}
-
-TEST(Memo, ListingAppendsTheLinesReadBeforeAFailure) {
-  TMemo memo;
-  EXPECT_THROW(memo.List([](std::vector<std::string>& lines) {
-    lines.push_back("first");
-    lines.push_back("second");
-    throw std::runtime_error("stop");
-  }),
-               std::runtime_error);
-  EXPECT_EQ(memo.toPlainText(), QStringLiteral("first\nsecond"));
 }
 
 class WebBrowserTest : public StandInTest, public ::testing::Test {};
@@ -158,7 +115,7 @@ TEST_F(WebBrowserTest, ShowsOnlyTheFirstElementsOfALargeFile) {
   EXPECT_TRUE(root->child(49999)->text(0).contains(QStringLiteral("não é exibido")));
 }
 
-TEST_F(WebBrowserTest, ShowsAFileThatDoesNotParseAsTextWithTheReason) {
+TEST_F(WebBrowserTest, ShowsTheReasonForAFileThatDoesNotParseOrCannotBeRead) {
   const QString path = Write(QStringLiteral("bad.xml"), "<a><b></a>");
   TWebBrowser browser;
   browser.Navigate(path);
@@ -166,6 +123,13 @@ TEST_F(WebBrowserTest, ShowsAFileThatDoesNotParseAsTextWithTheReason) {
   const QString shown = browser.Source().toPlainText();
   EXPECT_TRUE(shown.contains(QStringLiteral("linha 1"))) << shown.toStdString();
   EXPECT_TRUE(shown.endsWith(QStringLiteral("<a><b></a>"))) << shown.toStdString();
+
+  // A file it cannot read shows the reason, as one that does not parse does.
+  const QString missing = Path(QStringLiteral("missing.xml"));
+  browser.Navigate(missing);
+  ASSERT_EQ(browser.currentWidget(), &browser.Source());
+  EXPECT_TRUE(browser.Source().toPlainText().contains(QStringLiteral("No such file or directory")))
+      << browser.Source().toPlainText().toStdString();
 
   // The next good file brings the tree back.
   browser.Navigate(Write(QStringLiteral("good.xml"), "<a/>"));

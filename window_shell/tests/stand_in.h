@@ -1,50 +1,36 @@
 #pragma once
 
-// A stand-in program on the shell, for testing the shell's own rules without a real document
-// type. Its request is a bare root element; its request files are plain text, one field a line,
-// where a line "!" is a value that cannot be read.
+// A stand-in program on the shell, for testing the shell's own rules without a document type.
+// Its request is the list of its field values, saved as text, one value a line; its request and
+// response files are text files, one value a line, where a line "!" is a value that cannot be
+// read (and a field value "!" one that cannot be written).
 
 #include <QFile>
+#include <QScopeGuard>
 #include <QStringList>
+#include <stdexcept>
 
-#include "binding/document.h"
-#include "binding/errors.h"
-#include "binding/node.h"
+#include "files/files.h"
 #include "window_shell/testing/window_driver.h"
 
 namespace window_shell::fixture {
 
 inline const QString kStandInTitle = QStringLiteral("Documento de teste");
 
-struct StandInFields {
-  QString first, second, third;  // ValueListEditor77 "first" and "second", ValueListEditor3 "third"
-};
-
-inline StandInFields StandInFieldsOf(const TForm1& form) {
-  return {form.ValueListEditor77().Value(QStringLiteral("first")),
-          form.ValueListEditor77().Value(QStringLiteral("second")),
-          form.ValueListEditor3().Value(QStringLiteral("third"))};
-}
-
-inline void ShowStandInFields(TForm1& form, const StandInFields& fields) {
-  form.ValueListEditor77().SetValue(QStringLiteral("first"), fields.first);
-  form.ValueListEditor77().SetValue(QStringLiteral("second"), fields.second);
-  form.ValueListEditor3().SetValue(QStringLiteral("third"), fields.third);
-}
-
 // The lines of a text file; fails as a parse does when it cannot be read.
 inline QStringList FileLines(const QString& path) {
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) throw binding::Error("cannot read " + path.toStdString());
+  if (!file.open(QIODevice::ReadOnly))
+    throw std::runtime_error("cannot read " + path.toStdString());
   return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
 }
 
-// One line of a file, failing on "!" or past the end.
-inline QString FileValue(const QStringList& lines, qsizetype index) {
-  if (index >= lines.size() || lines[index] == QStringLiteral("!")) {
-    throw binding::ConversionError("String", "Integer");
+// One of `values`, failing on "!" or past the end.
+inline QString FileValue(const QStringList& values, qsizetype index) {
+  if (index >= values.size() || values[index] == QStringLiteral("!")) {
+    throw std::runtime_error("value " + std::to_string(index + 1) + " cannot be read");
   }
-  return lines[index];
+  return values[index];
 }
 
 // What a test can change in the stand-in program.
@@ -56,39 +42,44 @@ class StandInHandlers : public ShellHandlers {
  public:
   explicit StandInHandlers(const StandInState& state) : state_(state) {}
 
-  // "1. Novo": a new bare request, then "first" through the grid integer parse.
-  void Button10Click(TForm1& form) override {
+  // "1. Novo": a new request, current at once, then the fields up to one that is "!".
+  void OnNew(TForm1& form) override {
     form.NewRequest([&] {
-      request_ = binding::NewBoundDocument<binding::TXMLNode>("Pedido", "urn:stand-in");
-      ParseGridInteger(form.ValueListEditor77().Value(QStringLiteral("first")).toStdString());
+      request_ = QStringList();
+      const QStringList values = form.FieldValues();
+      for (qsizetype i = 0; i < values.size(); ++i) request_->append(FileValue(values, i));
     });
   }
-  void Button12Click(TForm1& form) override {
-    form.OpenRequest(GridFields<StandInFields>{StandInFieldsOf, ShowStandInFields},
-                     [](const QString& path, StandInFields& fields) {
-                       const QStringList lines = FileLines(path);
-                       fields.first = FileValue(lines, 0);
-                       fields.second = FileValue(lines, 1);
-                       fields.third = FileValue(lines, 2);
-                     });
-  }
-  void Button2Click(TForm1& form) override {
-    form.SaveRequest(QStringLiteral("proposta.xml"), request_.get(), state_.adjust);
-  }
-  // "Abrir" on the response tab: the file's lines into Memo5 up to the first unreadable one.
-  void Button3Click(TForm1& form) override {
+  // "Abrir": the file's lines into the fields, up to the first that cannot be read.
+  void OnOpenRequest(TForm1& form) override {
     form.OpenFile([&](const QString& path) {
       const QStringList lines = FileLines(path);
-      form.Memo5().List([&](std::vector<std::string>& listed) {
-        for (qsizetype i = 0; i < lines.size(); ++i)
-          listed.push_back(FileValue(lines, i).toStdString());
-      });
+      std::vector<std::string> read;
+      const auto show = qScopeGuard([&] { form.ShowFieldValues(read); });
+      for (qsizetype i = 0; i < 3; ++i) read.push_back(FileValue(lines, i).toStdString());
+    });
+  }
+  void OnSave(TForm1& form) override {
+    form.SaveRequest(QStringLiteral("proposta.txt"), [&](const std::filesystem::path& file) {
+      if (!request_) throw std::runtime_error("there is no request to save yet");
+      files::WriteFileAtomically(file, request_->join(QLatin1Char('\n')).toStdString());
+      if (state_.adjust) state_.adjust(file);
+    });
+  }
+  // "Abrir" on the response tab: the file's lines into the lower listing up to the first
+  // unreadable one.
+  void OnOpenResponse(TForm1& form) override {
+    form.OpenFile([&](const QString& path) {
+      const QStringList lines = FileLines(path);
+      QStringList listed;
+      const auto list = qScopeGuard([&] { form.LowerListing().AddLines(listed); });
+      for (qsizetype i = 0; i < lines.size(); ++i) listed.append(FileValue(lines, i));
     });
   }
 
  private:
   const StandInState& state_;
-  std::shared_ptr<binding::TXMLNode> request_;
+  std::optional<QStringList> request_;
 };
 
 inline ShellDescription StandInDescription() {
@@ -99,9 +90,9 @@ inline ShellDescription StandInDescription() {
   d.responseTab = QStringLiteral("Resposta");
   d.upperGridTabs = {QStringLiteral("Externa"), QStringLiteral("Interna")};
   d.lowerGridTab = QStringLiteral("Abaixo");
-  d.upperGrid = {{QStringLiteral("first"), QStringLiteral("1")},
-                 {QStringLiteral("second"), QStringLiteral("2")}};
-  d.lowerGrid = {{QStringLiteral("third"), QStringLiteral("3")}};
+  d.fields = {{Grid::Upper, QStringLiteral("first"), QStringLiteral("1")},
+              {Grid::Lower, QStringLiteral("third"), QStringLiteral("3")},
+              {Grid::Upper, QStringLiteral("second"), QStringLiteral("2")}};
   return d;
 }
 

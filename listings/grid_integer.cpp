@@ -1,10 +1,10 @@
-#include "window_shell/grid_integer.h"
+#include "listings/grid_integer.h"
 
 #include <charconv>
 
 #include "binding/errors.h"
 
-namespace window_shell {
+namespace listings {
 
 namespace {
 
@@ -42,4 +42,4 @@ std::int32_t ParseGridInteger(std::string_view text) {
   return static_cast<std::int32_t>(value);
 }
 
-}  // namespace window_shell
+}  // namespace listings
