@@ -19,15 +19,7 @@ namespace response = cancel_documents::response;
 
 const QString kTitle = QStringLiteral("Cancelamento de NFS-e");
 
-// The cancellation bindings take 8-bit text: UTF-8, or on Windows the ANSI code page. Qt would
-// put "?" in place of a character the encoding lacks (and of a lone surrogate anywhere); such
-// text fails the action instead of being written or looked up changed.
-std::string Local(const QString& text) {
-  const QByteArray local = text.toLocal8Bit();
-  if (QString::fromLocal8Bit(local) != text)
-    throw std::runtime_error("the text holds a character the 8-bit encoding lacks");
-  return local.toStdString();
-}
+std::string Local(const QString& text) { return text.toLocal8Bit().toStdString(); }
 
 ShellDescription TarvelDescription() {
   ShellDescription d;

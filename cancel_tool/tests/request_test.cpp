@@ -165,14 +165,6 @@ TEST_F(RequestTest, OpenRefillsTheGridsFromASavedRequest) {
   EXPECT_EQ(Tab(), kInformationTab);
 }
 
-// Qt gives "?" for a character the 8-bit encoding lacks: outside the ANSI code page on Windows,
-// a lone surrogate everywhere. New fails rather than write it.
-TEST_F(RequestTest, TextTheEightBitEncodingLacksFailsNew) {
-  form().ValueListEditor3().SetValue(QStringLiteral("cnpj"), QString(QChar(0xD800)));
-  Click("Button10");
-  EXPECT_EQ(LogMessages(), QStringList{kNewFailed});
-}
-
 TEST_F(RequestTest, OpenOfAFileThatIsNoRequestKeepsThePreviousOne) {
   Click("Button10");
   const QString wrongRoot = Write(QStringLiteral("wrong.xml"), RequestFile({}, "Outro"));
