@@ -48,6 +48,13 @@ std::string WithoutCarriageReturns(const std::string& bytes) {
   return text;
 }
 
+// A response whose invoice has no cancellation record, with the one return message E9.
+std::string ResponseWithoutCancellation() {
+  return QueryResponseXml("<CompNfse><Nfse>" + kQueryInvoice +
+                          "</Nfse></CompNfse><ListaMensagemRetorno>" + ReturnMessage("E9", "") +
+                          "</ListaMensagemRetorno>");
+}
+
 using Orvane = WindowTest<query_tool::MakeOrvaneWindow>;
 
 TEST_F(Orvane, StartsOnTheResponseTabWithTheStartValues) {
@@ -170,6 +177,42 @@ TEST_F(Orvane, ResponseOpenListsTheInvoiceAndTheReturnMessages) {
   EXPECT_EQ(Value(*window_, "ValueListEditor77", "Numero"), "kept");
 }
 
+// Under the service layout Save writes the request as the node layer wrote it, without the
+// five-tag adjustment, and Abrir reads it back. A captured response lists completely: the
+// integers it leaves out give empty lines, as its texts do.
+TEST_F(Orvane, UnderTheServiceLayoutSavesUnadjustedReopensAndListsCapturedResponses) {
+  ServiceLayout(*window_).setChecked(true);
+  Click(*window_, "Button10");
+  const fs::path request = dir_ / "pedido.xml";
+  PressAnswering(*window_, "Button11", "SaveDialog1", request);
+  EXPECT_EQ(ReadFile(request).find('\r'), std::string::npos);
+  const auto saved =
+      query_documents::OpenConsultarNfseRpsEnvio(request.u16string(), binding::Layout::Service);
+  EXPECT_EQ(saved->IdentificacaoRps()->ChildNodes().at(0)->NamespaceURI(),
+            query_documents::TypesNamespace);
+  SetValue(*window_, "ValueListEditor77", "Numero", "typed");
+  PressAnswering(*window_, "Button12", "OpenDialog1", request);
+  EXPECT_EQ(Value(*window_, "ValueListEditor77", "Numero"), "4");
+
+  // The response without a cancellation record that stops a listing under the specified layout at
+  // line 74, as the service writes it.
+  const fs::path partial = dir_ / "sem cancelamento.xml";
+  WriteFile(partial, ResponseWithoutCancellation());
+  const fs::path captured = dir_ / "capturada.xml";
+  binding::ConvertLayout(*query_documents::OpenConsultarNfseRpsResposta(partial.u16string()),
+                         binding::Layout::Service)
+      ->SaveToFile(captured);
+  PressAnswering(*window_, "Button3", "OpenDialog1", captured);
+  EXPECT_TRUE(Lines(*window_, "Memo1").last().endsWith(UnderService(OpenSucceeded(kTitle))));
+  const QStringList nfse = Lines(*window_, "Memo4");
+  ASSERT_EQ(nfse.size(), 80);
+  EXPECT_EQ(nfse[1], "7");
+  EXPECT_EQ(nfse[47], "1234567");
+  EXPECT_EQ(nfse.mid(71), QStringList(9, QString()));
+  EXPECT_EQ(Lines(*window_, "Memo5"), (QStringList{"E9", "mE9", ""}));
+  EXPECT_EQ(Previewed(*window_), PathText(captured));
+}
+
 // Without a cancellation record the listing stops at its first integer (line 74): lines 72 and
 // 73 come out empty, no message is listed and the preview keeps the file opened before.
 TEST_F(Orvane, ResponseOpenStopsAtAValueThatCannotBeRead) {
@@ -178,9 +221,7 @@ TEST_F(Orvane, ResponseOpenStopsAtAValueThatCannotBeRead) {
   PressAnswering(*window_, "Button3", "OpenDialog1", complete);
 
   const fs::path partial = dir_ / "sem cancelamento.xml";
-  WriteFile(partial, QueryResponseXml("<CompNfse><Nfse>" + kQueryInvoice +
-                                      "</Nfse></CompNfse><ListaMensagemRetorno>" +
-                                      ReturnMessage("E9", "") + "</ListaMensagemRetorno>"));
+  WriteFile(partial, ResponseWithoutCancellation());
   PressAnswering(*window_, "Button3", "OpenDialog1", partial);
   EXPECT_TRUE(LastLogLineIs(*window_, OpenFailed(kTitle)));
   EXPECT_EQ(CurrentTab(*window_), kInformacoes);

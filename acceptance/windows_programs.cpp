@@ -23,7 +23,10 @@ struct Program {
   friend void PrintTo(const Program& program, std::ostream* out) { *out << program.name; }
 };
 
-class ProgramWindow : public testing::TestWithParam<Program> {};
+class ProgramWindow : public testing::TestWithParam<Program> {
+ protected:
+  SettingsFolder settings_;
+};
 
 // The class name Qt reports for a component.
 QString ClassOf(const QObject& object) {
@@ -61,6 +64,27 @@ TEST_P(ProgramWindow, TwoOfThemKeepTheirOwnRequest) {
   EXPECT_TRUE(LastLogLineIs(*second, SaveFailed()));
   EXPECT_TRUE(fs::is_empty(dir.path()));
   EXPECT_EQ(Lines(*first, "Memo1").size(), 1);
+}
+
+// The choice of the service layout is off on first start; a change of it is there in the next
+// window of the program, and only of that program.
+TEST_P(ProgramWindow, TheServiceLayoutChoiceStartsOffAndIsRemembered) {
+  auto first = GetParam().make();
+  QAction& choice = ServiceLayout(*first);
+  EXPECT_TRUE(choice.isCheckable());
+  EXPECT_FALSE(choice.isChecked());
+  choice.trigger();
+  EXPECT_TRUE(Lines(*first, "Memo1").isEmpty());
+  first.reset();
+
+  auto second = GetParam().make();
+  EXPECT_TRUE(ServiceLayout(*second).isChecked());
+  const auto other = GetParam().make == cancel_tool::MakeTarvelWindow
+                         ? query_tool::MakeOrvaneWindow
+                         : cancel_tool::MakeTarvelWindow;
+  EXPECT_FALSE(ServiceLayout(*other()).isChecked());
+  ServiceLayout(*second).setChecked(false);
+  EXPECT_FALSE(ServiceLayout(*GetParam().make()).isChecked());
 }
 
 INSTANTIATE_TEST_SUITE_P(, ProgramWindow,

@@ -126,6 +126,19 @@ QString SaveSucceeded(const QString& path) {
 
 QString SaveFailed() { return " - Erro ao tentar Salvar Nota Fiscal Eletronica!"; }
 
+QAction& ServiceLayout(const QWidget& window) { return *Child<QAction>(window, "ServiceLayout"); }
+
+QStringList LogMessagesFrom(const QWidget& window, qsizetype from) {
+  QStringList messages;
+  for (const QString& line : Lines(window, "Memo1").mid(from))
+    messages << line.mid(line.indexOf(QStringLiteral(" - ")));
+  return messages;
+}
+
+QString UnderService(const QString& message) {
+  return message + QString::fromUtf8(" [layout do serviço]");
+}
+
 QString PressAnswering(const QWidget& window, const char* button, const char* dialog,
                        const std::filesystem::path& file) {
   const window_shell::fixture::DialogAnswer answer(window, dialog,

@@ -2,6 +2,7 @@
 // file dialogs answered while their exec() runs.
 #pragma once
 
+#include <QAction>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -15,6 +16,7 @@
 
 #include "acceptance/bindings_support.h"
 #include "test_support/temp_folder.h"
+#include "window_shell/testing/settings_folder.h"
 
 #include <ostream>
 
@@ -56,13 +58,24 @@ QString OpenFailed(const QString& title);
 QString SaveSucceeded(const QString& path);
 QString SaveFailed();
 
-// A fresh window of the program `Make` builds, and a folder of its own, for each test.
+using window_shell::fixture::SettingsFolder;
+
+// A fresh window of the program `Make` builds, a folder of its own and settings of its own (so
+// the layout choice starts off), for each test.
 template <std::unique_ptr<QWidget> (*Make)()>
 class WindowTest : public testing::Test {
  protected:
   test_support::TempFolder dir_;
+  SettingsFolder settings_;
   std::unique_ptr<QWidget> window_ = Make();
 };
+
+// The window's choice of the service layout, the action named ServiceLayout.
+QAction& ServiceLayout(const QWidget& window);
+// The log's lines after the first `from`, each without its time stamp.
+QStringList LogMessagesFrom(const QWidget& window, qsizetype from);
+// `message` as an action under the service layout logs it.
+QString UnderService(const QString& message);
 
 // Presses `button` while the window's file dialog `dialog` is answered with `file` (empty: cancel);
 // expects the dialog to be shown and returns the file name it proposed.

@@ -128,6 +128,40 @@ TEST_F(Tarvel, OpenFillsTheGridsFromTheRequest) {
   EXPECT_EQ(Canonical(ReadFile(saved)), Canonical(ReadFile(file)));
 }
 
+// Under the service layout New and Save write the request as the service takes it ("Pedido" in
+// no namespace, what it holds in the shared types namespace) and Abrir reads it back; a request
+// of the specified layout is refused, with the reason after the failed line, and changes nothing.
+TEST_F(Tarvel, UnderTheServiceLayoutRequestsAreWrittenAndReadAsTheServiceHasThem) {
+  Click(*window_, "Button10");
+  const fs::path specified = dir_ / "specified.xml";
+  PressAnswering(*window_, "Button11", "SaveDialog1", specified);
+
+  ServiceLayout(*window_).setChecked(true);
+  SetValue(*window_, "ValueListEditor77", "id", "S1");
+  Click(*window_, "Button10");
+  const fs::path service = dir_ / "service.xml";
+  PressAnswering(*window_, "Button11", "SaveDialog1", service);
+  const auto saved = request::OpenCancelarNfseEnvio(service.string(), binding::Layout::Service);
+  EXPECT_EQ(binding::DetectLayout(*saved->OwnerDocument()), binding::Layout::Service);
+  EXPECT_EQ(saved->Pedido()->NamespaceURI(), "");
+  EXPECT_EQ(saved->Pedido()->InfPedidoCancelamento()->NamespaceURI(),
+            "http://" + std::string(binding::PlatformSchemaHost) + "/tipos_v03.xsd");
+  EXPECT_EQ(saved->Pedido()->InfPedidoCancelamento()->Id(), "S1");
+
+  const qsizetype logged = Lines(*window_, "Memo1").size();
+  SetValue(*window_, "ValueListEditor77", "id", "typed");
+  PressAnswering(*window_, "Button12", "OpenDialog1", service);
+  EXPECT_EQ(Value(*window_, "ValueListEditor77", "id"), "S1");
+  PressAnswering(*window_, "Button12", "OpenDialog1", specified);
+  EXPECT_EQ(Value(*window_, "ValueListEditor77", "id"), "S1");
+  EXPECT_EQ(Previewed(*window_), PathText(service));
+  EXPECT_EQ(LogMessagesFrom(*window_, logged),
+            (QStringList{UnderService(OpenSucceeded(kTitle)), UnderService(OpenFailed(kTitle)),
+                         UnderService(QString::fromUtf8(
+                             " - O arquivo está no layout especificado; desmarque \"Layout do "
+                             "serviço\" para abri-lo"))}));
+}
+
 TEST_F(Tarvel, ClearOnTheResponseTabZeroesTheRequestRows) {
   Child<QTabWidget>(*window_, "PageControl25")->setCurrentIndex(kResponseTab);
   Click(*window_, "Button4");

@@ -6,12 +6,16 @@
 #include "cancel_documents/response.h"
 #include "cancel_tool/proposed_name.h"
 #include "listings/cancel.h"
+#include "window_shell/chosen_layout.h"
 #include "window_shell/window_shell.h"
 
 namespace cancel_tool {
 
 namespace {
 
+using window_shell::AcceptedInItsLayout;
+using window_shell::ChosenLayout;
+using window_shell::DocumentToSave;
 using window_shell::ShellDescription;
 using window_shell::ShellHandlers;
 namespace request = cancel_documents::request;
@@ -35,6 +39,7 @@ ShellDescription TarvelDescription() {
                         QString::fromUtf8(field.key), QString::fromUtf8(field.start)});
   }
   d.startTab = window_shell::kRequestTab;
+  d.program = QStringLiteral("tarvel");
   return d;
 }
 
@@ -53,41 +58,43 @@ class TarvelHandlers : public ShellHandlers {
     response_.reset();
   }
 
-  // "1. Novo": a new request from the grids, current from its first step on.
+  // "1. Novo": a new request in the chosen layout from the grids, current from its first step on.
   void OnNew(TForm1& form) override {
     form.NewRequest([&] {
-      request_ = request::NewCancelarNfseEnvio();
+      request_ = request::NewCancelarNfseEnvio(ChosenLayout(form));
       request_->OwnerDocument()->SetEncoding("UTF-8");
       listings::WriteRequest(*request_, listings::CancelRequestFields(), FieldTexts(form));
     });
   }
 
-  // "Abrir" on the request tab: a saved request back into the grids, up to a value that cannot
-  // be read.
+  // "Abrir" on the request tab: a saved request, read in the chosen layout, back into the grids,
+  // up to a value that cannot be read.
   void OnOpenRequest(TForm1& form) override {
     form.OpenFile([&](const QString& path) {
-      request_ = request::OpenCancelarNfseEnvio(Local(path));
+      request_ =
+          AcceptedInItsLayout(request::OpenCancelarNfseEnvio(Local(path), ChosenLayout(form)));
       const listings::Listing listing = listings::ListCancelRequest(*request_);
       form.ShowFieldValues(listings::Texts(listing.values));
       listings::ThrowIfStopped(listing);
     });
   }
 
-  // "2.Salvar": the current request, as it is now, to the chosen file; before the first New or
-  // Open there is none, and the save fails.
+  // "2.Salvar": the current request, as it is now, to the chosen file in the chosen layout;
+  // before the first New or Open there is none, and the save fails.
   void OnSave(TForm1& form) override {
     form.SaveRequest(ProposedRequestName(form.UpperGrid().Value(QStringLiteral("Id"))),
                      [&](const std::filesystem::path& file) {
                        if (!request_) throw std::runtime_error("there is no request to save yet");
-                       request_->OwnerDocument()->SaveToFile(file);
+                       DocumentToSave(*request_, ChosenLayout(form))->SaveToFile(file);
                      });
   }
 
-  // "Abrir" on the response tab: lists a cancellation response in the lower listing box, up to a
-  // value that cannot be read.
+  // "Abrir" on the response tab: lists a cancellation response, read in the chosen layout, in the
+  // lower listing box, up to a value that cannot be read.
   void OnOpenResponse(TForm1& form) override {
     form.OpenFile([&](const QString& path) {
-      response_ = response::OpenCancelarNfseResposta(Local(path));
+      response_ =
+          AcceptedInItsLayout(response::OpenCancelarNfseResposta(Local(path), ChosenLayout(form)));
       const listings::Listing listing = listings::ListCancelResponse(*response_);
       form.LowerListing().AddLines(listings::Lines(listing.values));
       listings::ThrowIfStopped(listing);

@@ -6,12 +6,17 @@
 #include "query_documents/query_documents.h"
 #include "query_tool/namespace_patch.h"
 #include "query_tool/proposed_name.h"
+#include "window_shell/chosen_layout.h"
 #include "window_shell/window_shell.h"
 
 namespace query_tool {
 
 namespace {
 
+using binding::Layout;
+using window_shell::AcceptedInItsLayout;
+using window_shell::ChosenLayout;
+using window_shell::DocumentToSave;
 using window_shell::ShellDescription;
 
 const QString kTitle = QStringLiteral("Consulta de NFS-e");
@@ -30,6 +35,7 @@ ShellDescription OrvaneDescription() {
                         QString::fromUtf8(field.key), QString::fromUtf8(field.start)});
   }
   d.startTab = window_shell::kResponseTab;
+  d.program = QStringLiteral("orvane");
   return d;
 }
 
@@ -48,43 +54,48 @@ class OrvaneHandlers : public window_shell::ShellHandlers {
     response_.reset();
   }
 
-  // "1. Novo": a new request from the grids, current from its first step on.
+  // "1. Novo": a new request in the chosen layout from the grids, current from its first step on.
   void OnNew(TForm1& form) override {
     form.NewRequest([&] {
-      request_ = query_documents::NewConsultarNfseRpsEnvio();
+      request_ = query_documents::NewConsultarNfseRpsEnvio(ChosenLayout(form));
       request_->OwnerDocument()->SetEncoding("UTF-8");
       listings::WriteRequest(*request_, listings::QueryRequestFields(), FieldTexts(form));
     });
   }
 
-  // "Abrir" on the request tab: a request file back into the grids, up to a value that cannot
-  // be read.
+  // "Abrir" on the request tab: a request file, read in the chosen layout, back into the grids,
+  // up to a value that cannot be read.
   void OnOpenRequest(TForm1& form) override {
     form.OpenFile([&](const QString& path) {
-      request_ = query_documents::OpenConsultarNfseRpsEnvio(path.toStdU16String());
+      request_ = AcceptedInItsLayout(
+          query_documents::OpenConsultarNfseRpsEnvio(path.toStdU16String(), ChosenLayout(form)));
       const listings::Listing listing = listings::ListQueryRequest(*request_);
       form.ShowFieldValues(listings::Texts(listing.values));
       listings::ThrowIfStopped(listing);
     });
   }
 
-  // "2.Salvar": the current request, as it is now, to a time-stamped file, which is then
-  // adjusted so that its five fields declare the shared types namespace. Before the first New or
-  // Open there is no request, and the save fails.
+  // "2.Salvar": the current request, as it is now, to a time-stamped file in the chosen layout.
+  // Under the specified layout the file is then adjusted so that its five fields declare the
+  // shared types namespace. The service layout writes them in that namespace already, so its file
+  // stays exactly as written. Before the first New or Open there is no request, and the save
+  // fails.
   void OnSave(TForm1& form) override {
     form.SaveRequest(ProposedRequestName(form.Now()), [&](const std::filesystem::path& file) {
       if (!request_) throw std::runtime_error("there is no request to save yet");
-      request_->OwnerDocument()->SaveToFile(file);
-      AdjustSavedRequest(file);
+      const Layout layout = ChosenLayout(form);
+      DocumentToSave(*request_, layout)->SaveToFile(file);
+      if (layout == Layout::Specified) AdjustSavedRequest(file);
     });
   }
 
-  // "Abrir" on the response tab: the returned NFS-e into the upper listing box, its return
-  // messages into the lower one. A value that cannot be read stops the listing; no later line
-  // goes to either box.
+  // "Abrir" on the response tab: the returned NFS-e, read in the chosen layout, into the upper
+  // listing box, its return messages into the lower one. A value that cannot be read stops the
+  // listing; no later line goes to either box.
   void OnOpenResponse(TForm1& form) override {
     form.OpenFile([&](const QString& path) {
-      response_ = query_documents::OpenConsultarNfseRpsResposta(path.toStdU16String());
+      response_ = AcceptedInItsLayout(
+          query_documents::OpenConsultarNfseRpsResposta(path.toStdU16String(), ChosenLayout(form)));
       const listings::Listing listing = listings::ListQueryResponse(*response_);
       const auto [invoice, messages] = listings::SplitAtReturnMessages(listing);
       form.UpperListing().AddLines(listings::Lines(invoice));

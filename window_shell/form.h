@@ -15,8 +15,12 @@
 // OpenFile() and SaveRequest(), reading and showing plain values (FieldValues(),
 // ShowFieldValues(), TMemo::AddLines()). The frames ask for files, bring tab 0 to the front, run
 // the steps under the handler's one failure guard and log the handler's line (texts in
-// messages.h); a failure's own reason goes to the debug output (FailureLog()). "Limpar Campos"
-// is the shell's own OnClear.
+// messages.h); a failure's own reason goes to the debug output (FailureLog()), and the log shows
+// it only for a ShownFailure. "Limpar Campos" is the shell's own OnClear.
+//
+// The window holds the user's choice of the service layout (ServiceLayout(), layout_choice.h);
+// the steps ask ServiceLayoutChosen() which layout to use. Off, the log lines are the messages
+// as they stand; on, each log line of an action ends with messages::ServiceLayoutMark().
 //
 // The C++ names speak of roles; every control and dialog keeps its component name as its Qt
 // objectName, which users of the window (and its tests) find it by:
@@ -27,7 +31,8 @@
 //   Information()   Memo3               OnOpenRequest()   Button12
 //   UpperListing()  Memo4               OnSave()          Button11
 //   LowerListing()  Memo5               OnOpenResponse()  Button3
-//                                       OnClear()         Button14 and Button4
+//   ServiceLayout() ServiceLayout       OnClear()         Button14 and Button4
+//                   (an action, shown by ToolButton1 and ToolButton2 in the button bars)
 
 #include <QDateTime>
 #include <QLoggingCategory>
@@ -38,6 +43,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -47,6 +53,7 @@
 #include "window_shell/value_list_editor.h"
 #include "window_shell/web_browser.h"
 
+class QAction;
 class QFileDialog;
 class QTabWidget;
 class TForm1;
@@ -79,6 +86,20 @@ struct ShellDescription {
   // in that order.
   std::vector<GridField> fields;
   int startTab = kRequestTab;
+  // The program's name in lower case; its settings file is named after it (SettingsFile()).
+  QString program;
+};
+
+// A failure whose reason the user reads: after the handler's failed line the log shows
+// `message` (a log message, starting with " - ").
+class ShownFailure : public std::runtime_error {
+ public:
+  explicit ShownFailure(const QString& message)
+      : std::runtime_error(message.toStdString()), message_(message) {}
+  const QString& message() const { return message_; }
+
+ private:
+  QString message_;
 };
 
 using ::TForm1;
@@ -125,6 +146,10 @@ class TForm1 : public QWidget {
   QFileDialog& OpenDialog();
   // The response tab, for a program that adds a control of its own there.
   QWidget& ResponsePage() const { return *responsePage_; }
+  // The choice of the service layout: checkable, off on first start, remembered between runs.
+  QAction& ServiceLayout() const { return *serviceLayout_; }
+  // Whether New, Open and Save use the service layout now.
+  bool ServiceLayoutChosen() const;
 
   const QString& Title() const { return title_; }
   const QString& LastOpenedPath() const { return lastOpenedPath_; }
@@ -163,9 +188,12 @@ class TForm1 : public QWidget {
   void OnClear();
 
  private:
-  // A handler's one failure guard: any failure of `steps` ends them, logs `failedMessage` and
-  // tells its reason on FailureLog, naming the `handler`; what was done before it stays done.
-  void Guarded(const char* handler, const QString& failedMessage,
+  // What the log lines of an action taken now end with: nothing under the specified layout.
+  QString LayoutMark() const;
+  // A handler's one failure guard: any failure of `steps` ends them, logs `failedMessage` (and,
+  // for a ShownFailure, its message), each ending with `mark`, and tells its reason on
+  // FailureLog, naming the `handler`; what was done before it stays done.
+  void Guarded(const char* handler, const QString& failedMessage, const QString& mark,
                const std::function<void()>& steps);
 
   QWidget* MakeInformationPage();
@@ -190,6 +218,7 @@ class TForm1 : public QWidget {
   TMemo* lowerListing_ = nullptr;
   TWebBrowser* preview_ = nullptr;
   QWidget* responsePage_ = nullptr;
+  QAction* serviceLayout_ = nullptr;
   QFileDialog* saveDialog_ = nullptr;
   QFileDialog* openDialog_ = nullptr;
 };

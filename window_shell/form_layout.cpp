@@ -9,11 +9,13 @@
 #include <QTabWidget>
 #include <QTextDocument>
 #include <QTextOption>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <functional>
 #include <utility>
 
 #include "window_shell/first_event.h"
+#include "window_shell/layout_choice.h"
 #include "window_shell/pictures.h"
 #include "window_shell/platform.h"
 
@@ -37,6 +39,8 @@ const char* const kInformationText =
     "3. Clique em \"2.Salvar\" para gravar o documento como arquivo XML.\n"
     "Use \"Abrir\" para carregar um pedido salvo nos campos ou, na aba da resposta, para listar "
     "um arquivo de resposta recebido do serviço.\n"
+    "Marque \"Layout do serviço\" para ler e gravar os arquivos como o serviço os envia e "
+    "recebe.\n"
     "O último arquivo salvo ou aberto aparece acima; cada ação fica registrada no quadro abaixo.";
 
 const char* const kHowToBuyText =
@@ -73,6 +77,13 @@ QPushButton* MakeButton(QLayout& bar, const char* name, const QString& caption) 
   button->setFont(font);
   bar.addWidget(button);
   return button;
+}
+
+// The layout choice at the right end of a button bar, so both request and response tabs show it.
+void AddChoiceButton(QLayout& bar, QAction& choice, const char* name) {
+  QToolButton* button = MakeChoiceButton(choice);
+  button->setObjectName(QLatin1String(name));
+  bar.addWidget(button);
 }
 
 QWidget* MakeButtonBar(QHBoxLayout*& layout) {
@@ -172,6 +183,7 @@ TForm1::TForm1(ShellDescription description, std::unique_ptr<ShellHandlers> hand
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(description.caption);
   resize(996, 640);
+  serviceLayout_ = MakeServiceLayoutChoice(*this, SettingsFile(description.program));
 
   pages_ = NewTabControl();
   pages_->setObjectName(QStringLiteral("PageControl25"));
@@ -254,6 +266,7 @@ QWidget* TForm1::MakeRequestPage(const ShellDescription& description) {
   QPushButton* save = MakeButton(*buttons, "Button11", QStringLiteral("2.Salvar"));
   QPushButton* clear = MakeButton(*buttons, "Button14", QStringLiteral("Limpar Campos"));
   buttons->addStretch(1);
+  AddChoiceButton(*buttons, *serviceLayout_, "ToolButton1");
   connect(create, &QPushButton::clicked, this, [this] { handlers_->OnNew(*this); });
   connect(open, &QPushButton::clicked, this, [this] { handlers_->OnOpenRequest(*this); });
   connect(save, &QPushButton::clicked, this, [this] { handlers_->OnSave(*this); });
@@ -278,6 +291,7 @@ QWidget* TForm1::MakeResponsePage() {
   buttons->addSpacing(kButtonWidth);
   QPushButton* clear = MakeButton(*buttons, "Button4", QStringLiteral("Limpar Campos"));
   buttons->addStretch(1);
+  AddChoiceButton(*buttons, *serviceLayout_, "ToolButton2");
   connect(open, &QPushButton::clicked, this, [this] { handlers_->OnOpenResponse(*this); });
   connect(clear, &QPushButton::clicked, this, &TForm1::OnClear);
 

@@ -1,6 +1,7 @@
 // The frames of the handlers: dialogs, tabs, the one failure guard, the preview and the log.
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QCompleter>
 #include <QDir>
 #include <QFileDialog>
@@ -54,35 +55,54 @@ void TForm1::ShowOpenedFile(const QString& path) {
 
 void TForm1::LogMessage(const QString& message) { log_->AddLine(LogLine(Now(), message)); }
 
+bool TForm1::ServiceLayoutChosen() const { return serviceLayout_->isChecked(); }
+
+QString TForm1::LayoutMark() const {
+  return ServiceLayoutChosen() ? messages::ServiceLayoutMark() : QString();
+}
+
 namespace {
 
-// The reason of the failure being handled, as its error tells it.
-QString CurrentFailure() {
+// The failure being handled: its reason, as its error tells it, and the message it shows the
+// user, if it is a ShownFailure.
+struct Failure {
+  QString reason;
+  std::optional<QString> shown;
+};
+
+Failure CurrentFailure() {
   try {
     throw;
+  } catch (const ShownFailure& e) {
+    return {QString::fromUtf8(e.what()), e.message()};
   } catch (const std::exception& e) {
-    return QString::fromUtf8(e.what());
+    return {QString::fromUtf8(e.what()), std::nullopt};
   } catch (...) {
-    return QStringLiteral("a failure that gives no reason");
+    return {QStringLiteral("a failure that gives no reason"), std::nullopt};
   }
 }
 
 }  // namespace
 
-void TForm1::Guarded(const char* handler, const QString& failedMessage,
+void TForm1::Guarded(const char* handler, const QString& failedMessage, const QString& mark,
                      const std::function<void()>& steps) {
   try {
     steps();
   } catch (...) {
-    qCWarning(FailureLog).noquote() << handler << "failed:" << CurrentFailure();
-    LogMessage(failedMessage);
+    const Failure failure = CurrentFailure();
+    qCWarning(FailureLog).noquote() << handler << "failed:" << failure.reason;
+    LogMessage(failedMessage + mark);
+    if (failure.shown) LogMessage(*failure.shown + mark);
   }
 }
 
+// Each frame takes the layout mark once, when its action starts (after its dialog): the steps
+// ask for the choice at that same moment.
 void TForm1::NewRequest(const std::function<void()>& build) {
-  Guarded("New", messages::NewFailed(title_), [&] {
+  const QString mark = LayoutMark();
+  Guarded("New", messages::NewFailed(title_), mark, [&] {
     build();
-    LogMessage(messages::NewSucceeded(title_));
+    LogMessage(messages::NewSucceeded(title_) + mark);
   });
 }
 
@@ -90,10 +110,11 @@ void TForm1::OpenFile(const std::function<void(const QString& path)>& read) {
   const std::optional<QString> path = Ask(OpenDialog());
   if (!path) return;
   SelectTab(kInformationTab);
-  Guarded("Open", messages::OpenFailed(title_), [&] {
+  const QString mark = LayoutMark();
+  Guarded("Open", messages::OpenFailed(title_), mark, [&] {
     read(*path);
     ShowOpenedFile(*path);
-    LogMessage(messages::OpenSucceeded(title_));
+    LogMessage(messages::OpenSucceeded(title_) + mark);
   });
 }
 
@@ -103,10 +124,11 @@ void TForm1::SaveRequest(const QString& name,
   const std::optional<QString> path = Ask(SaveDialog());
   if (!path) return;
   SelectTab(kInformationTab);
-  Guarded("Save", messages::SaveFailed(), [&] {
+  const QString mark = LayoutMark();
+  Guarded("Save", messages::SaveFailed(), mark, [&] {
     save(FilePath(*path));
     preview_->Navigate(*path);
-    LogMessage(messages::SaveSucceeded(*path));
+    LogMessage(messages::SaveSucceeded(*path) + mark);
   });
 }
 

@@ -30,4 +30,11 @@ QString SaveSucceeded(const QString& path) {
 
 QString SaveFailed() { return QStringLiteral(" - Erro ao tentar Salvar Nota Fiscal Eletronica!"); }
 
+QString ServiceLayoutMark() { return QStringLiteral(" [layout do serviço]"); }
+
+QString FileInSpecifiedLayout() {
+  return QStringLiteral(
+      " - O arquivo está no layout especificado; desmarque \"Layout do serviço\" para abri-lo");
+}
+
 }  // namespace window_shell::messages

@@ -13,4 +13,9 @@ QString OpenFailed(const QString& title);
 QString SaveSucceeded(const QString& path);
 QString SaveFailed();
 
+// What every log line of an action done under the service layout ends with, after the message.
+QString ServiceLayoutMark();
+// Why an Open under the service layout refused a file: its elements are in the specified layout.
+QString FileInSpecifiedLayout();
+
 }  // namespace window_shell::messages

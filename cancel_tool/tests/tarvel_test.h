@@ -13,7 +13,7 @@ using window_shell::kResponseTab;
 // A Tarvel window driven by one test.
 class TarvelTest : public WindowDriver {
  public:
-  TarvelTest() : WindowDriver(MakeTarvelWindow()) {}
+  TarvelTest() : WindowDriver(MakeTarvelWindow) {}
 };
 
 // Tarvel's log messages.

@@ -15,7 +15,7 @@ using namespace window_shell::fixture;
 // An Orvane window driven by one test.
 class OrvaneTest : public WindowDriver {
  public:
-  OrvaneTest() : WindowDriver(MakeOrvaneWindow()) {}
+  OrvaneTest() : WindowDriver(MakeOrvaneWindow) {}
 };
 
 // The document title Orvane's log messages name.

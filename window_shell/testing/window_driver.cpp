@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QPushButton>
@@ -57,6 +58,11 @@ QString SaveSucceeded(const QString& path) {
          QStringLiteral(") salvo com sucesso!");
 }
 const QString kSaveFailed = QStringLiteral(" - Erro ao tentar Salvar Nota Fiscal Eletronica!");
+QString UnderService(const QString& message) {
+  return message + QStringLiteral(" [layout do serviço]");
+}
+const QString kFileInSpecifiedLayout = UnderService(QStringLiteral(
+    " - O arquivo está no layout especificado; desmarque \"Layout do serviço\" para abri-lo"));
 
 QDateTime FixedNow() { return QDateTime(QDate(2015, 2, 4), QTime(14, 30, 5)); }
 
@@ -87,7 +93,8 @@ void FailureReasons::Catch(QtMsgType type, const QMessageLogContext& context,
   }
 }
 
-WindowDriver::WindowDriver(std::unique_ptr<QWidget> window) : window_(std::move(window)) {
+WindowDriver::WindowDriver(const std::function<std::unique_ptr<QWidget>()>& make)
+    : window_(make()) {
   form_ = qobject_cast<TForm1*>(window_.get());
   form_->SetClock(FixedNow);
 }
@@ -109,6 +116,23 @@ void WindowDriver::Click(const char* button) {
   auto* control = form_->findChild<QPushButton*>(QLatin1String(button));
   ASSERT_NE(control, nullptr) << button;
   control->click();
+}
+
+void WindowDriver::ChooseServiceLayout(bool on) { form_->ServiceLayout().setChecked(on); }
+
+QString WindowDriver::Save(const QString& name) {
+  const QString path = Path(name);
+  ClickAnswering("Button11", "SaveDialog1", path);
+  return path;
+}
+
+void WindowDriver::OpenRequest(const QString& path) {
+  ClickAnswering("Button12", "OpenDialog1", path);
+}
+
+void WindowDriver::OpenResponse(const QString& path) {
+  form_->SelectTab(kResponseTab);
+  ClickAnswering("Button3", "OpenDialog1", path);
 }
 
 QString WindowDriver::ClickAnswering(const char* button, const char* dialog, const QString& file) {
@@ -178,6 +202,21 @@ QString Outline(const QString& path) {
   }
   if (xml.hasError()) out += QStringLiteral(" <error: %1>").arg(xml.errorString());
   return out;
+}
+
+QString Namespaces(const QString& path, const QMap<QString, QString>& aliases) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return QStringLiteral("<no file>");
+  QXmlStreamReader xml(&file);
+  QStringList elements;
+  while (!xml.atEnd()) {
+    if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+    const QString uri = xml.namespaceUri().toString();
+    elements.append(xml.name().toString() + QLatin1Char(':') +
+                    (uri.isEmpty() ? QString() : aliases.value(uri, QStringLiteral("?"))));
+  }
+  if (xml.hasError()) elements.append(QStringLiteral("<error: %1>").arg(xml.errorString()));
+  return elements.join(QLatin1Char(' '));
 }
 
 }  // namespace window_shell::fixture

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 #include <QCompleter>
 #include <QDir>
@@ -14,6 +15,7 @@
 #include <QTabWidget>
 #include <QTextDocument>
 #include <QTimer>
+#include <QToolButton>
 
 #include "window_shell/tests/stand_in.h"
 
@@ -245,7 +247,35 @@ TEST_F(HandlersTest, TabsNotInFrontAreFilledWhenFirstShown) {
   form().SelectTab(kHowToBuyTab);
   EXPECT_EQ(panelLabels(), 9);
   EXPECT_EQ(form().findChildren<QLabel*>(QStringLiteral("HowToBuyText")).size(), 1);
-  EXPECT_EQ(form().Information().document()->blockCount(), 6);
+  EXPECT_EQ(form().Information().document()->blockCount(), 7);
+}
+
+// Under the service layout every log line of an action ends with the mark, the failed lines and
+// a shown reason included; off again, the lines are the messages alone.
+TEST_F(HandlersTest, EveryLineOfAnActionUnderTheServiceLayoutSaysSo) {
+  ChooseServiceLayout(true);
+  Click("Button10");
+  const QString saved = Path(QStringLiteral("saved.txt"));
+  ClickAnswering("Button11", "SaveDialog1", saved);
+  const QString good = Write(QStringLiteral("good.txt"), "a\nb\nc");
+  ClickAnswering("Button12", "OpenDialog1", good);
+  ClickAnswering("Button12", "OpenDialog1", Write(QStringLiteral("refused.txt"), "?\nx\ny"));
+  ClickAnswering("Button3", "OpenDialog1", Write(QStringLiteral("bad.txt"), "!"));
+  form().UpperGrid().SetValue(QStringLiteral("first"), QStringLiteral("!"));
+  Click("Button10");
+  ChooseServiceLayout(false);
+  Click("Button10");
+
+  EXPECT_EQ(LogMessages(),
+            (QStringList{
+                UnderService(NewSucceeded(kStandInTitle)), UnderService(SaveSucceeded(saved)),
+                UnderService(OpenSucceeded(kStandInTitle)), UnderService(OpenFailed(kStandInTitle)),
+                UnderService(kShownReason), UnderService(OpenFailed(kStandInTitle)),
+                UnderService(NewFailed(kStandInTitle)), NewFailed(kStandInTitle)}));
+  // The refused file changed nothing the good one had shown.
+  EXPECT_EQ(Rows(), (QStringList{"!", "b", "c"}));
+  EXPECT_EQ(form().LastOpenedPath(), good);
+  EXPECT_EQ(FailuresTold().first(), QStringLiteral("Open failed: ") + kShownReason);
 }
 
 TEST_F(HandlersTest, TwoWindowsKeepTheirOwnDocuments) {
@@ -255,6 +285,67 @@ TEST_F(HandlersTest, TwoWindowsKeepTheirOwnDocuments) {
   other.ClickAnswering("Button11", "SaveDialog1", path);
   EXPECT_EQ(other.LogMessages(), QStringList{kSaveFailed});
   EXPECT_FALSE(QFileInfo::exists(path));
+}
+
+}  // namespace
+}  // namespace window_shell
+
+namespace window_shell {
+namespace {
+
+using namespace fixture;
+
+std::unique_ptr<TForm1> StandInWindow(const StandInState& state) {
+  return std::make_unique<TForm1>(StandInDescription(), std::make_unique<StandInHandlers>(state));
+}
+
+// The choice is an action of the window, shown in both button bars. It starts off, and each
+// change is kept at once in the settings folder, where the next window made finds it.
+TEST(LayoutChoice, StartsOffAndIsRememberedByTheNextWindow) {
+  const SettingsFolder settings;
+  const StandInState state;
+  std::unique_ptr<TForm1> first = StandInWindow(state);
+  auto* choice = first->findChild<QAction*>(QStringLiteral("ServiceLayout"));
+  ASSERT_EQ(choice, &first->ServiceLayout());
+  EXPECT_TRUE(choice->isCheckable());
+  EXPECT_FALSE(choice->isChecked());
+  EXPECT_EQ(choice->text(), QStringLiteral("Layout do serviço"));
+  for (const char* name : {"ToolButton1", "ToolButton2"}) {
+    const auto* button = first->findChild<QToolButton*>(QLatin1String(name));
+    ASSERT_NE(button, nullptr) << name;
+    EXPECT_EQ(button->defaultAction(), choice) << name;
+  }
+
+  first->findChild<QToolButton*>(QStringLiteral("ToolButton2"))->click();
+  EXPECT_TRUE(first->ServiceLayoutChosen());
+  EXPECT_EQ(first->Log().LineCount(), 0);
+  EXPECT_TRUE(std::filesystem::exists(settings.path() / "nfse-tools" / "stand-in.conf"));
+  first.reset();
+
+  std::unique_ptr<TForm1> second = StandInWindow(state);
+  EXPECT_TRUE(second->ServiceLayoutChosen());
+  second->ServiceLayout().setChecked(false);
+  EXPECT_FALSE(StandInWindow(state)->ServiceLayoutChosen());
+}
+
+// Only what the window writes for "on" turns the choice on; anything else in the file leaves it
+// off.
+TEST(LayoutChoice, ADamagedSettingsFileLeavesItOff) {
+  const std::pair<const char*, bool> cases[] = {
+      {"[General]\nserviceLayout=true\n", true},
+      {"[General]\nserviceLayout=false\n", false},
+      {"[General]\nserviceLayout=maybe\n", false},
+      {"\x01\xFF[", false},
+  };
+  for (const auto& [content, on] : cases) {
+    const SettingsFolder settings;
+    std::filesystem::create_directory(settings.path() / "nfse-tools");
+    QFile file(QString::fromStdString((settings.path() / "nfse-tools" / "stand-in.conf").string()));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    file.close();
+    EXPECT_EQ(StandInWindow(StandInState())->ServiceLayoutChosen(), on) << content;
+  }
 }
 
 }  // namespace

@@ -3,7 +3,8 @@
 // A stand-in program on the shell, for testing the shell's own rules without a document type.
 // Its request is the list of its field values, saved as text, one value a line; its request and
 // response files are text files, one value a line, where a line "!" is a value that cannot be
-// read (and a field value "!" one that cannot be written).
+// read (and a field value "!" one that cannot be written), and a request file whose first line is
+// "?" is refused with a reason the log shows.
 
 #include <QFile>
 #include <QScopeGuard>
@@ -16,6 +17,7 @@
 namespace window_shell::fixture {
 
 inline const QString kStandInTitle = QStringLiteral("Documento de teste");
+inline const QString kShownReason = QStringLiteral(" - Motivo mostrado ao usuário");
 
 // The lines of a text file; fails as a parse does when it cannot be read.
 inline QStringList FileLines(const QString& path) {
@@ -54,6 +56,7 @@ class StandInHandlers : public ShellHandlers {
   void OnOpenRequest(TForm1& form) override {
     form.OpenFile([&](const QString& path) {
       const QStringList lines = FileLines(path);
+      if (lines.first() == QStringLiteral("?")) throw ShownFailure(kShownReason);
       std::vector<std::string> read;
       const auto show = qScopeGuard([&] { form.ShowFieldValues(read); });
       for (qsizetype i = 0; i < 3; ++i) read.push_back(FileValue(lines, i).toStdString());
@@ -90,6 +93,7 @@ inline ShellDescription StandInDescription() {
   d.responseTab = QStringLiteral("Resposta");
   d.upperGridTabs = {QStringLiteral("Externa"), QStringLiteral("Interna")};
   d.lowerGridTab = QStringLiteral("Abaixo");
+  d.program = QStringLiteral("stand-in");
   d.fields = {{Grid::Upper, QStringLiteral("first"), QStringLiteral("1")},
               {Grid::Lower, QStringLiteral("third"), QStringLiteral("3")},
               {Grid::Upper, QStringLiteral("second"), QStringLiteral("2")}};
@@ -104,8 +108,10 @@ struct StandInStateHolder {
 class StandInTest : protected StandInStateHolder, public WindowDriver {
  public:
   StandInTest()
-      : WindowDriver(std::make_unique<TForm1>(StandInDescription(),
-                                              std::make_unique<StandInHandlers>(standIn))) {}
+      : WindowDriver([this] {
+          return std::make_unique<TForm1>(StandInDescription(),
+                                          std::make_unique<StandInHandlers>(standIn));
+        }) {}
 };
 
 }  // namespace window_shell::fixture
