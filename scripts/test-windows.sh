@@ -14,11 +14,8 @@ step "libxml2 ready" "$started"
 
 built=$(date +%s)
 cmake --preset windows >/dev/null
-# The prefix is made before the build, whose test discovery already runs the programs, and its
-# server kept running until the tests are done, rather than started and stopped between them.
+# The prefix is made before the build, whose test discovery already runs the programs.
 build/windows/wine-run.sh cmd /c exit </dev/null
-build/windows/wine-run.sh wineserver -p
-trap 'build/windows/wine-run.sh wineserver -k || true' EXIT
 cmake --build --preset windows -j "$jobs"
 step "built" "$built"
 
