@@ -34,8 +34,8 @@ std::string BillionLaughs() {
 
 std::string ExternalEntity(const fs::path& dir) {
   WriteFile(dir / "secret.txt", kSecret);
-  return RequestHolding("<!DOCTYPE CancelarNfseEnvio [<!ENTITY xxe SYSTEM \"file://" +
-                            (dir / "secret.txt").string() + "\">]>",
+  return RequestHolding("<!DOCTYPE CancelarNfseEnvio [<!ENTITY xxe SYSTEM \"file:///" +
+                            (dir / "secret.txt").relative_path().generic_string() + "\">]>",
                         "&xxe;");
 }
 

@@ -4,10 +4,7 @@
 #include <cstdio>
 
 #include "binding/errors.h"
-
-#ifdef _WIN32
-#include <windows.h>
-#endif
+#include "binding/text_detail.h"
 
 namespace binding {
 
@@ -76,13 +73,22 @@ void AppendUtf8(std::string& out, char32_t cp) {
   }
 }
 
+bool AllowedInXml(char32_t cp) {
+  if (cp < 0x20) return cp == '\t' || cp == '\n' || cp == '\r';
+  return cp != 0xFFFE && cp != 0xFFFF;
+}
+
+}  // namespace
+
+namespace detail {
+
 std::string CodePoint(char32_t cp) {
   char name[16];
   std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(cp));
   return name;
 }
 
-[[noreturn]] void RefuseText(const std::string& what) {
+void RefuseText(const std::string& what) {
   throw Error("The text cannot be written to the document: it holds " + what);
 }
 
@@ -96,19 +102,16 @@ std::size_t FirstInvalidUtf8(std::string_view bytes) {
   return std::string_view::npos;
 }
 
-[[noreturn]] void RefuseInvalidUtf8(std::string_view bytes, std::size_t at) {
+void RefuseInvalidUtf8(std::string_view bytes, std::size_t at) {
   char byte[8];
   std::snprintf(byte, sizeof byte, "0x%02X", static_cast<unsigned char>(bytes[at]));
   RefuseText(std::string("the byte ") + byte + " at position " + std::to_string(at + 1) +
              ", which is not valid UTF-8");
 }
 
-bool AllowedInXml(char32_t cp) {
-  if (cp < 0x20) return cp == '\t' || cp == '\n' || cp == '\r';
-  return cp != 0xFFFE && cp != 0xFFFF;
-}
+}  // namespace detail
 
-}  // namespace
+using namespace detail;
 
 std::u16string Utf8ToUtf16(std::string_view utf8) {
   std::u16string out;
@@ -181,49 +184,5 @@ std::string XmlTextFromUtf16(std::u16string_view utf16) {
   }
   return Utf16ToUtf8(utf16);
 }
-
-#ifdef _WIN32
-
-std::string XmlTextFromLocal8Bit(std::string_view local) {
-  if (local.empty()) return {};
-  const int n = MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, local.data(),
-                                    static_cast<int>(local.size()), nullptr, 0);
-  if (n == 0) RefuseText("bytes that are not valid in the system code page");
-  return Local8BitToUtf8(local);
-}
-
-std::string Local8BitToUtf8(std::string_view local) {
-  if (local.empty()) return {};
-  const int n =
-      MultiByteToWideChar(CP_ACP, 0, local.data(), static_cast<int>(local.size()), nullptr, 0);
-  std::u16string wide(static_cast<std::size_t>(n), u'\0');
-  MultiByteToWideChar(CP_ACP, 0, local.data(), static_cast<int>(local.size()),
-                      reinterpret_cast<wchar_t*>(wide.data()), n);
-  return Utf16ToUtf8(wide);
-}
-
-std::string Utf8ToLocal8Bit(std::string_view utf8) {
-  const std::u16string wide = Utf8ToUtf16(utf8);
-  if (wide.empty()) return {};
-  const auto* w = reinterpret_cast<const wchar_t*>(wide.data());
-  const int n = WideCharToMultiByte(CP_ACP, 0, w, static_cast<int>(wide.size()), nullptr, 0,
-                                    nullptr, nullptr);
-  std::string out(static_cast<std::size_t>(n), '\0');
-  WideCharToMultiByte(CP_ACP, 0, w, static_cast<int>(wide.size()), out.data(), n, nullptr, nullptr);
-  return out;
-}
-
-#else
-
-std::string Local8BitToUtf8(std::string_view local) { return ValidUtf8(local); }
-
-std::string XmlTextFromLocal8Bit(std::string_view local) {
-  if (const std::size_t at = FirstInvalidUtf8(local); at != std::string_view::npos)
-    RefuseInvalidUtf8(local, at);
-  return std::string(local);
-}
-std::string Utf8ToLocal8Bit(std::string_view utf8) { return std::string(utf8); }
-
-#endif
 
 }  // namespace binding

@@ -15,7 +15,14 @@ std::string Utf16ToUtf8(std::u16string_view utf16);
 // Invalid UTF-8 sequences become U+FFFD, so the DOM never holds broken text.
 std::string ValidUtf8(std::string_view bytes);
 
+// The name of the user's 8-bit encoding as an XML declaration gives it: "UTF-8", or on Windows
+// the ANSI code page ("windows-1252").
+std::string Local8BitEncoding();
+
+// Invalid 8-bit text becomes U+FFFD.
 std::string Local8BitToUtf8(std::string_view local);
+// Fails with binding::Error, naming the character, where the 8-bit encoding cannot hold one
+// (the ANSI code page holds few), rather than give another character in its place.
 std::string Utf8ToLocal8Bit(std::string_view utf8);
 
 // Text on its way into the document. Unlike the conversions above these never replace anything:
@@ -31,7 +38,9 @@ void CheckXmlText(std::string_view utf8);
 // Equal but for ASCII letter case.
 bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);
 
-// A path given as 8-bit text in the user's code page.
-inline std::filesystem::path Local8BitPath(const std::string& path) { return path; }
+// A path given as 8-bit text in the user's code page. Fails with binding::Error where the text
+// is not valid in it. On Windows a name with characters outside the ANSI code page cannot be
+// given this way: such a file is reached through a wide path (std::filesystem::path).
+std::filesystem::path Local8BitPath(const std::string& path);
 
 }  // namespace binding

@@ -35,13 +35,16 @@ foreach(library IN LISTS NFSE_LIBRARIES)
 endforeach()
 
 # Each library folder's headers keep their folder, so "cancel_documents/cancel_documents.h" reads
-# the same inside and outside the project. binding/xml.h is the layer's private view of libxml2.
+# the same inside and outside the project. Private headers stay out: binding/xml.h (the layer's
+# view of libxml2), binding/node_state.h, binding/text_detail.h (what its text conversions
+# share), files/platform.h (the files layer's view of the operating system) and files/testing.h.
 foreach(folder IN LISTS NFSE_LIBRARIES)
   install(DIRECTORY ${PROJECT_SOURCE_DIR}/${folder}/
     DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/${folder} COMPONENT development
     FILES_MATCHING PATTERN "*.h"
     PATTERN "tests" EXCLUDE
-    REGEX "/binding/(xml|node_state)\\.h$" EXCLUDE)
+    REGEX "/binding/(xml|node_state|text_detail)\\.h$" EXCLUDE
+    REGEX "/files/(platform|testing)\\.h$" EXCLUDE)
 endforeach()
 
 install(EXPORT NfseToolsTargets NAMESPACE NfseTools::

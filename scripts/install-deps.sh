@@ -1,5 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project builds, tests and runs with, when any is missing.
+# The Windows build adds MinGW-w64, zlib for it and Wine; libxml2 for it is built from the
+# source package (scripts/build-libxml2-windows.sh, with dpkg-dev's dpkg-source), GoogleTest
+# from the googletest package's sources.
 set -euo pipefail
 
 packages=(
@@ -9,6 +12,7 @@ packages=(
   desktop-file-utils dpkg-dev file
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xauth x11-apps imagemagick fonts-dejavu-core
+  g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine64
 )
 
 missing=()

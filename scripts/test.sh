@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the default build, then the sanitizer build; then installs the
-# default build and builds the example against it, and runs a short pass of every fuzzer.
+# default build and builds the example against it, and runs a short pass of every fuzzer; then
+# builds everything without Qt for Windows and runs its tests under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -13,3 +14,4 @@ done
 scripts/check-install.sh build/default
 scripts/check-format.sh
 scripts/fuzz.sh 15
+scripts/test-windows.sh

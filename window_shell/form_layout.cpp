@@ -2,7 +2,6 @@
 
 #include "window_shell/form.h"
 
-#include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -18,6 +17,7 @@
 #include "window_shell/first_event.h"
 #include "window_shell/layout_choice.h"
 #include "window_shell/pictures.h"
+#include "window_shell/platform.h"
 
 using namespace window_shell;
 
@@ -328,11 +328,7 @@ QFileDialog& TForm1::SaveDialog() {
   saveDialog_->setFileMode(QFileDialog::AnyFile);
   saveDialog_->setDefaultSuffix(QStringLiteral("xml"));
   saveDialog_->setNameFilter(QStringLiteral("Arquivos XML (*.xml)"));
-#ifdef Q_OS_WIN
-  saveDialog_->setDirectory(QStringLiteral("c:\\"));
-#else
-  saveDialog_->setDirectory(QDir::homePath());
-#endif
+  saveDialog_->setDirectory(InitialSaveFolder());
   saveDialog_->selectFile(QStringLiteral("NF-e.xml"));
   return *saveDialog_;
 }

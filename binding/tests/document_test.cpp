@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <random>
 
 #include "binding/tests/fixtures.h"
 #include "files/files.h"
@@ -19,7 +17,7 @@ class TempFolder : public ::testing::Test {
  protected:
   void SetUp() override {
     folder_ = fs::temp_directory_path() /
-              ("binding-test-" + std::to_string(::getpid()) + "-" +
+              ("binding-test-" + std::to_string(std::random_device()()) + "-" +
                ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::create_directories(folder_);
   }
@@ -140,9 +138,9 @@ TEST_F(TempFolder, MissingFileAndFolderFailAsParseErrors) {
 
 TEST_F(TempFolder, ExternalEntitiesAreNeverLoaded) {
   const fs::path secret = Write("secret.txt", "TOP-SECRET");
-  const fs::path path =
-      Write("xxe.xml", "<!DOCTYPE Root [<!ENTITY x SYSTEM \"file://" + secret.string() +
-                           "\">]><Root xmlns=\"urn:test:a\"><A>&x;</A></Root>");
+  const fs::path path = Write("xxe.xml", "<!DOCTYPE Root [<!ENTITY x SYSTEM \"file:///" +
+                                             secret.relative_path().generic_string() +
+                                             "\">]><Root xmlns=\"urn:test:a\"><A>&x;</A></Root>");
   auto root = BindDocument<Root>(OpenDocument(path), "Root", kNs);
   EXPECT_THROW(root->ElementText("A"), Error);
   EXPECT_EQ(Body(root).find("TOP-SECRET"), std::string::npos);
@@ -153,7 +151,7 @@ TEST_F(TempFolder, OpenedFileKeepsItsDeclarationAndEncoding) {
                               "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<Root "
                               "xmlns=\"urn:test:a\"><Leaf><Cnpj>a\xE7\xE3o</Cnpj></Leaf></Root>");
   auto root = BindDocument<Root>(OpenDocument(path), "Root", kNs);
-  EXPECT_EQ(root->LeafChild()->Cnpj(), "ação");
+  EXPECT_EQ(Local8BitToUtf8(root->LeafChild()->Cnpj()), "ação");
   EXPECT_EQ(root->OwnerDocument()->FileName(), path);
   root->OwnerDocument()->SaveToFile(path);
   EXPECT_EQ(Read(path),
@@ -165,13 +163,11 @@ TEST_F(TempFolder, OpenedFileKeepsItsDeclarationAndEncoding) {
 }
 
 TEST_F(TempFolder, FileFailuresReachTheCallerAsTheLayersErrors) {
-  const fs::path fifo = folder_ / "fifo";
-  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   try {
-    OpenDocument(fifo);
-    ADD_FAILURE() << "a FIFO was opened";
+    OpenDocument(folder_);
+    ADD_FAILURE() << "a folder was opened";
   } catch (const ParseError& e) {
-    EXPECT_NE(std::string(e.what()).find("\"" + fifo.string() + "\": it is not a regular file"),
+    EXPECT_NE(std::string(e.what()).find("\"" + folder_.string() + "\": it is a folder"),
               std::string::npos)
         << e.what();
   }

@@ -133,7 +133,9 @@ TEST(ElementText, TextXmlCannotHoldFailsTheWriteAndKeepsTheOldValue) {
   EXPECT_THROW(leaf->SetCnpj("a\x01"
                              "b"),
                Error);
-  EXPECT_THROW(leaf->SetId("bad \xFF byte"), Error);
+  if (Local8BitEncoding() == "UTF-8") {  // a single-byte code page has no invalid bytes
+    EXPECT_THROW(leaf->SetId("bad \xFF byte"), Error);
+  }
   EXPECT_THROW(root->Notes()->AddItem(std::u16string(u"lone \xD800")), Error);
   EXPECT_EQ(Body(root), R"(<Root xmlns="urn:test:a"><Leaf Id="i"><Cnpj>old</Cnpj></Leaf></Root>)");
 }

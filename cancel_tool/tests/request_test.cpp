@@ -2,12 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <QFileInfo>
 
 #include "cancel_documents/namespaces.h"
 #include "cancel_tool/tests/tarvel_test.h"
+#include "files/tests/hostile_paths.h"
 
 namespace cancel_tool {
 namespace {
@@ -171,11 +170,13 @@ TEST_F(RequestTest, OpenOfAFileThatIsNoRequestKeepsThePreviousOne) {
   const QString wrongRoot = Write(QStringLiteral("wrong.xml"), RequestFile({}, "Outro"));
   const QString missing = Path(QStringLiteral("missing.xml"));
   const QString broken = Write(QStringLiteral("broken.xml"), "<CancelarNfseEnvio>");
-  // Neither may block the window or read for ever.
-  const QString fifo = Path(QStringLiteral("fifo.xml"));
-  ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
-  const QString device = QStringLiteral("/dev/zero");
-  for (const QString& path : {wrongRoot, missing, broken, fifo, device}) {
+  QStringList paths = {wrongRoot, missing, broken};
+  // Nor may the platform's devices, FIFOs or pipes block the window or read for ever.
+  std::vector<std::shared_ptr<void>> keep;
+  for (const auto& hostile : files::test::PlatformHostilePaths(
+           std::filesystem::path(Path(QString()).toStdU16String()), keep))
+    paths << QString::fromStdU16String(hostile.path.u16string());
+  for (const QString& path : paths) {
     form().SelectTab(kRequestTab);
     SetUpper("id", "typed");
     ClickAnswering("Button12", "OpenDialog1", path);

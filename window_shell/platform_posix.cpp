@@ -1,0 +1,5 @@
+#include <QDir>
+
+#include "window_shell/platform.h"
+
+QString window_shell::InitialSaveFolder() { return QDir::homePath(); }
