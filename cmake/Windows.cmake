@@ -17,3 +17,16 @@ if(NOT CMAKE_CROSSCOMPILING_EMULATOR)
                      WORLD_EXECUTE)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_BINARY_DIR}/wine-run.sh)
 endif()
+
+# CLI11 and nlohmann-json are header-only: the Debian packages' headers serve MinGW as they are,
+# copied into a folder of the build's own, since putting the build machine's /usr/include on a
+# MinGW include path would put its C library headers before MinGW's.
+foreach(header_only IN ITEMS "CLI11::CLI11 CLI" "nlohmann_json::nlohmann_json nlohmann")
+  separate_arguments(header_only)
+  list(GET header_only 0 target)
+  list(GET header_only 1 folder)
+  file(COPY /usr/include/${folder} DESTINATION ${PROJECT_BINARY_DIR}/header-only/include)
+  add_library(${target} INTERFACE IMPORTED)
+  set_target_properties(${target} PROPERTIES
+    INTERFACE_INCLUDE_DIRECTORIES ${PROJECT_BINARY_DIR}/header-only/include)
+endforeach()

@@ -99,14 +99,16 @@ TEST(Convert, FailuresNameTheFileAndLeaveTheOutputAlone) {
   EXPECT_EQ(LinesOf(ran.err).size(), 1u);
   EXPECT_EQ(test_support::ReadBytes(existing), "as it was");
 
-  // Written in UTF-7, even the markup would not read back: nothing is written.
+  // Written in UTF-7, even the markup would not read back: nothing is written. (A libxml2
+  // without iconv, as the Windows build's, cannot read UTF-7 at all: the file fails sooner.)
   std::string utf7 = SpecifiedCancelRequest();
   utf7.replace(utf7.find("UTF-8"), 5, "UTF-7");
   const std::string utf7File = folder.Write("utf7.xml", utf7).string();
   ran = RunNfse({"convert", "--to", "service", utf7File, existing});
   EXPECT_EQ(ran.status, kFailed);
-  EXPECT_EQ(
-      ran.err.rfind("nfse: " + utf7File + ": the converted document would not read back: ", 0), 0u)
+  EXPECT_EQ(ran.err.rfind("nfse: " + utf7File + ": ", 0), 0u) << ran.err;
+  EXPECT_TRUE(ran.err.find("the converted document would not read back: ") != std::string::npos ||
+              ran.err.find("Unsupported encoding UTF-7") != std::string::npos)
       << ran.err;
   EXPECT_EQ(test_support::ReadBytes(existing), "as it was");
 
