@@ -7,6 +7,7 @@
 
 #include "binding/tests/fixtures.h"
 #include "files/files.h"
+#include "test_support/test_support.h"
 
 namespace binding::testing_types {
 namespace {
@@ -15,19 +16,11 @@ namespace fs = std::filesystem;
 
 class TempFolder : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("binding-test-" + std::to_string(std::random_device()()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
   fs::path Write(const std::string& name, std::string_view bytes) {
-    std::ofstream(folder_ / name, std::ios::binary) << bytes;
-    return folder_ / name;
+    return folder_.Write(name, bytes);
   }
   static std::string Read(const fs::path& path) { return files::ReadFileBytes(path); }
-  fs::path folder_;
+  test_support::TempFolder folder_;
 };
 
 TEST(NewDocument, BoundRootDeclaresItsNamespaceAndSavesWithoutWhitespace) {
@@ -128,7 +121,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(TempFolder, MissingFileAndFolderFailAsParseErrors) {
   EXPECT_THROW(OpenDocument(folder_ / "absent.xml"), ParseError);
-  EXPECT_THROW(OpenDocument(folder_), ParseError);
+  EXPECT_THROW(OpenDocument(folder_.path()), ParseError);
   try {
     OpenDocument(folder_ / "absent.xml");
   } catch (const ParseError& e) {
@@ -164,15 +157,15 @@ TEST_F(TempFolder, OpenedFileKeepsItsDeclarationAndEncoding) {
 
 TEST_F(TempFolder, FileFailuresReachTheCallerAsTheLayersErrors) {
   try {
-    OpenDocument(folder_);
+    OpenDocument(folder_.path());
     ADD_FAILURE() << "a folder was opened";
   } catch (const ParseError& e) {
-    EXPECT_NE(std::string(e.what()).find("\"" + folder_.string() + "\": it is a folder"),
+    EXPECT_NE(std::string(e.what()).find("\"" + folder_.path().string() + "\": it is a folder"),
               std::string::npos)
         << e.what();
   }
-  EXPECT_THROW(NewDocument("1.0")->SaveToFile(folder_), Error);
-  EXPECT_TRUE(fs::is_directory(folder_));
+  EXPECT_THROW(NewDocument("1.0")->SaveToFile(folder_.path()), Error);
+  EXPECT_TRUE(fs::is_directory(folder_.path()));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "cancel_documents/cancel_documents.h"
 #include "cancel_documents/tests/default_request.h"
 #include "files/files.h"
+#include "test_support/test_support.h"
 
 namespace cancel_documents::request {
 namespace {
@@ -14,19 +15,8 @@ namespace fs = std::filesystem;
 
 class RequestFiles : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("request-test-" +
-               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-  std::string Write(std::string_view xml) {
-    const fs::path path = folder_ / "request.xml";
-    std::ofstream(path, std::ios::binary) << xml;
-    return path.string();
-  }
-  fs::path folder_;
+  std::string Write(std::string_view xml) { return folder_.Write("request.xml", xml).string(); }
+  test_support::TempFolder folder_;
 };
 
 TEST_F(RequestFiles, DefaultRequestSavesExactlyAndOpensWithItsValues) {

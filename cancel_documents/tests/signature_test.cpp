@@ -11,6 +11,7 @@
 #include "cancel_documents/cancel_documents.h"
 #include "cancel_documents/tests/default_request.h"
 #include "files/files.h"
+#include "test_support/test_support.h"
 
 namespace cancel_documents {
 namespace {
@@ -171,8 +172,8 @@ std::shared_ptr<request::TXMLSignatureType_dsig> RequestSignature(const std::str
 }
 
 TEST(Signature, EnvelopedSignatureBuiltSavedAndReopenedKeepsEveryValue) {
-  const fs::path path = fs::temp_directory_path() /
-                        ("signature-test-" + std::to_string(std::random_device()()) + ".xml");
+  const test_support::TempFolder folder;
+  const fs::path path = folder / "signed.xml";
   {
     auto root = request::BuildDefaultRequest();
     FillEnvelopedSignature(root->Pedido()->Signature());
@@ -185,7 +186,6 @@ TEST(Signature, EnvelopedSignatureBuiltSavedAndReopenedKeepsEveryValue) {
       << saved;
 
   auto reopened = request::OpenCancelarNfseEnvio(path.string());
-  fs::remove(path);
   EXPECT_EQ(ReadEnvelopedSignature(reopened->Pedido()->Signature()), kEnvelopedValues);
   EXPECT_EQ(reopened->Pedido()->InfPedidoCancelamento()->Id(), "1");
   // Reading changed nothing: every element read was there.

@@ -1,5 +1,6 @@
 #include "query_documents/request.h"
 #include "files/files.h"
+#include "test_support/test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -18,14 +19,6 @@ using query_documents::TXMLConsultarNfseRpsEnvio;
 // A request file in a folder of its own, removed after the test.
 class RequestFile : public testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() /
-           ("query_request_" +
-            std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::create_directories(dir_);
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
-
   // The path of a new file holding `xml` under `name` (UTF-8).
   std::u16string Write(const std::u16string& name, const std::string& xml) {
     const std::filesystem::path path = dir_ / std::filesystem::path(name);
@@ -36,7 +29,7 @@ class RequestFile : public testing::Test {
     return "<ConsultarNfseRpsEnvio xmlns=\"" + ns + "\">" + body + "</ConsultarNfseRpsEnvio>";
   }
 
-  std::filesystem::path dir_;
+  test_support::TempFolder dir_;
 };
 
 std::string Saved(const std::shared_ptr<TXMLConsultarNfseRpsEnvio>& root) {

@@ -8,6 +8,7 @@
 #include "binding/binding.h"
 #include "files/files.h"
 #include "query_documents/tests/complete_response.h"
+#include "test_support/test_support.h"
 
 namespace query_documents::testing {
 namespace {
@@ -55,8 +56,7 @@ TEST(QueryResponse, AbsentElementsAreCreatedEmptyAsTheRootsLastChildren) {
 }
 
 TEST(QueryResponse, OpenFailsOnUnreadableMalformedOrOtherRoots) {
-  const auto dir = std::filesystem::temp_directory_path() / "query_response_open";
-  std::filesystem::create_directories(dir);
+  const test_support::TempFolder dir;
   const struct {
     const char* name;
     std::string bytes;
@@ -82,7 +82,6 @@ TEST(QueryResponse, OpenFailsOnUnreadableMalformedOrOtherRoots) {
   }
   EXPECT_THROW(OpenConsultarNfseRpsResposta((dir / "missing.xml").u16string()),
                binding::ParseError);
-  std::filesystem::remove_all(dir);
 }
 
 }  // namespace
